@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QUrl>
+
+/// Opens a file or an address with the application the desktop associates with it.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    /// False when nothing could open it.
+    virtual bool open(const QUrl& url) = 0;
+};
