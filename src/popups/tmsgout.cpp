@@ -93,11 +93,14 @@ void TMsgOut::buildControls()
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setAccessibleName(QStringLiteral("OK"));
     btnOK->setDefault(true);
+    // The style's usual button width would push the window past its 323 pixels on small screens.
+    btnOK->setMinimumWidth(60);
 
     auto* top = new QHBoxLayout;
     top->addWidget(imgMe, 0, Qt::AlignTop);
     top->addWidget(mMsg, 1);
     auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(4);
     bottom->addWidget(lblRemind);
     bottom->addWidget(SpinEdit1);
     bottom->addWidget(lblMins);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -41,6 +42,7 @@ private slots:
 
     void numbersCountOpenMessageWindows();
     void captionAfterATick();
+    void smallScreenSize();
     void messageIsPlainTextWithItsLineBreaks();
     void fontSizeSetting_data();
     void fontSizeSetting();
@@ -126,6 +128,14 @@ void TestTMsgOut::captionAfterATick()
     m_platform->clock.set(at(16, 42, 7));
     tick(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Msg 1, ") + titleClock(at(16, 42, 7)));
+}
+
+void TestTMsgOut::smallScreenSize()
+{
+    TMsgOut* window = newWindow();
+    QCOMPARE(window->screen()->logicalDotsPerInch(), 96.0);
+    QCOMPARE(window->size(), QSize(323, 270));
+    QVERIFY(window->findChild<QPushButton*>("btnOK")->geometry().right() < window->width());
 }
 
 void TestTMsgOut::messageIsPlainTextWithItsLineBreaks()
