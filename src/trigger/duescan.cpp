@@ -1,0 +1,70 @@
+#include "trigger/duescan.h"
+
+#include <QStringView>
+
+namespace {
+// Indexed by Qt's day of the week, 1 = Monday.
+const QString weekdayNames[8] = {
+    QString(),
+    QStringLiteral("Mon"),
+    QStringLiteral("Tue"),
+    QStringLiteral("Wed"),
+    QStringLiteral("Thu"),
+    QStringLiteral("Fri"),
+    QStringLiteral("Sat"),
+    QStringLiteral("Sun"),
+};
+
+bool matches(const QString& schedule, const QString& days, int weekday, int dayOfMonth)
+{
+    if (schedule == QLatin1String("Every Day"))
+        return true;
+    if (schedule == weekdayNames[weekday])
+        return true;
+    if (schedule != QLatin1String("Monthly"))
+        return false;
+    // Only numbers closed by a blank count; the text after the last blank is ignored.
+    QStringView rest(days);
+    for (qsizetype blank = rest.indexOf(QLatin1Char(' ')); blank >= 0; blank = rest.indexOf(QLatin1Char(' '))) {
+        bool ok = false;
+        const int day = rest.left(blank).toInt(&ok);
+        if (ok && day == dayOfMonth)
+            return true;
+        rest = rest.mid(blank + 1);
+    }
+    return false;
+}
+} // namespace
+
+bool ScheduleMatchesToday(const QString& schedule, const QString& days, const QDate& today)
+{
+    return matches(schedule, days, today.dayOfWeek(), today.day());
+}
+
+DueScan::DueScan(const QDateTime& now)
+    : m_today(now.date().toString(QStringLiteral("yyyy/MM/dd")))
+    , m_now(now.time().toString(QStringLiteral("HH:mm:ss")))
+    , m_dayOfMonth(now.date().day())
+    , m_weekday(now.date().dayOfWeek())
+{}
+
+bool DueScan::scheduleMatches(const QString& schedule, const QString& days) const
+{
+    return matches(schedule, days, m_weekday, m_dayOfMonth);
+}
+
+int DueScan::findDueRow(const std::vector<AlarmEvent>& events, QString* lastExamineDate) const
+{
+    for (size_t row = 0; row < events.size(); ++row) {
+        const AlarmEvent& event = events[row];
+        if (!event.enabled || event.activeIgnore == AlarmText::ignore)
+            continue;
+        if (lastExamineDate)
+            *lastExamineDate = m_today;
+        if (QString::compare(m_now, event.time24, Qt::CaseSensitive) < 0)
+            continue;
+        if (event.date == m_today || scheduleMatches(event.schedule, event.days))
+            return static_cast<int>(row);
+    }
+    return -1;
+}
