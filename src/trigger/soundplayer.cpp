@@ -1,0 +1,131 @@
+#include "trigger/soundplayer.h"
+
+#include "trigger/speakerrepeat.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString waveExtension = QStringLiteral(".wav");
+const QString repeatTimes = QStringLiteral("Repeat");
+} // namespace
+
+int speakerTuneFor(const QString& song)
+{
+    return song == QLatin1String("Game") ? 12 : 10;
+}
+
+int speakerCount(const QString& playTimes)
+{
+    if (playTimes == QLatin1String("Twice"))
+        return 2;
+    if (playTimes == QLatin1String("Thrice"))
+        return 3;
+    if (playTimes == repeatTimes)
+        return 0;
+    return 1;
+}
+
+QList<WavePlayer::Mode> waveCalls(const QString& playTimes)
+{
+    using Mode = WavePlayer::Mode;
+    if (playTimes == repeatTimes)
+        return {Mode::AsyncLoop};
+    QList<Mode> calls(speakerCount(playTimes) - 1, Mode::Sync);
+    calls.append(Mode::Async);
+    return calls;
+}
+
+QString findSongFile(const QString& programDir, const QString& song)
+{
+    const QString exact = programDir + song + waveExtension;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QFileInfo wanted(exact);
+    const QString fileName = wanted.fileName();
+    const QString stem = fileName.chopped(waveExtension.size());
+    const QDir folder = wanted.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (name.size() == fileName.size() && name.startsWith(stem) &&
+            name.endsWith(waveExtension, Qt::CaseInsensitive))
+            return folder.filePath(name);
+    }
+    return {};
+}
+
+SoundPlayer::SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, WarningShower showWarning)
+    : m_wave(wave)
+    , m_repeat(repeat)
+    , m_playTune(std::move(playTune))
+    , m_showWarning(std::move(showWarning))
+{}
+
+void SoundPlayer::play(const QString& playTimes, const QString& song, const QString& programDir,
+                       const SoundOptions& options)
+{
+    if (!options.soundOn)
+        return;
+    QString warning;
+    QString wavePath;
+    if (options.speakerMode) {
+        if (!song.isEmpty()) {
+            m_repeat.setTune(speakerTuneFor(song));
+            const int count = speakerCount(playTimes);
+            if (count == 0) {
+                m_repeat.start(m_repeat.tune());
+                return;
+            }
+            for (int i = 0; i < count; ++i)
+                m_playTune(m_repeat.tune());
+            return;
+        }
+        // Nothing to play: the empty path below only stops a wave that may be sounding.
+        warning = SoundText::noSong;
+    } else {
+        wavePath = findSongFile(programDir, song);
+        if (wavePath.isEmpty()) {
+            warning = song.isEmpty() ? SoundText::noSong : song + waveExtension + SoundText::notFound;
+            // Played all the same: the player sounds its default for a missing file.
+            wavePath = programDir + song + waveExtension;
+        }
+    }
+    if (!warning.isEmpty())
+        m_showWarning(warning, Warning::Missing);
+
+    bool played = true;
+    bool first = true;
+    for (const WavePlayer::Mode mode : waveCalls(playTimes)) {
+        const bool result = m_wave.play(wavePath, mode);
+        if (first)
+            played = result;
+        first = false;
+    }
+    if (played)
+        return;
+    if (options.swapToSpeaker) {
+        if (playTimes == repeatTimes)
+            m_repeat.start(fallbackTune);
+        else
+            m_playTune(fallbackTune);
+    } else if (options.showErrorMessage) {
+        m_showWarning(SoundText::busy, Warning::Busy);
+    }
+}
+
+void SoundPlayer::testSong(const QString& song, const QString& programDir, bool speakerMode)
+{
+    if (speakerMode) {
+        if (song == QLatin1String("Hurry") || song == QLatin1String("Game"))
+            m_playTune(speakerTuneFor(song));
+        return;
+    }
+    const QString path = findSongFile(programDir, song);
+    if (!path.isEmpty())
+        m_wave.play(path, WavePlayer::Mode::Async);
+}
+
+void SoundPlayer::stop()
+{
+    m_wave.stop();
+    m_repeat.stop();
+}

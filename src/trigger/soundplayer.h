@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/waveplayer.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class SpeakerRepeat;
+
+namespace SoundText {
+inline const QString noSong = QStringLiteral("There has not chosen song. Play no sound.");
+inline const QString notFound = QStringLiteral(" not found. Play no sound.");
+inline const QString busy = QStringLiteral("Fail to play sound. MCI is busy.");
+} // namespace SoundText
+
+/// The options that decide how a song is played.
+struct SoundOptions
+{
+    bool soundOn = true;          // "Sound on"
+    bool speakerMode = false;     // "Int Speaker" instead of "Wave"
+    bool swapToSpeaker = false;   // "When MCI is busy, use internal speaker"
+    bool showErrorMessage = true; // "Show error message if sound cannot be played"
+};
+
+/// Speaker tune of a speaker song: "Game" climbs, everything else whistles.
+int speakerTuneFor(const QString& song);
+/// How often a tune sounds for the play times; 0 for "Repeat", which the main timer keeps going.
+int speakerCount(const QString& playTimes);
+/// The wave calls for the play times, in order; only the first call's result counts.
+QList<WavePlayer::Mode> waveCalls(const QString& playTimes);
+/// The song's file in the program folder, whatever the case of its ".wav"; empty when none.
+QString findSongFile(const QString& programDir, const QString& song);
+
+/// Plays the program's chosen song through the wave player or the speaker, with the warnings
+/// and fall-backs the options ask for.
+class SoundPlayer
+{
+public:
+    enum class Warning {
+        Missing, // no song, or its file is missing: the taskbar button comes up with it
+        Busy,    // the wave could not be played: a topmost warning
+    };
+    using TunePlayer = std::function<void(int tune)>;
+    using WarningShower = std::function<void(const QString& text, Warning kind)>;
+
+    SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, WarningShower showWarning);
+
+    void play(const QString& playTimes, const QString& song, const QString& programDir, const SoundOptions& options);
+    /// The test button: plays the song once, whatever "Sound on" says; nothing when it is not there.
+    void testSong(const QString& song, const QString& programDir, bool speakerMode);
+    /// Stops the wave and the speaker repeat; a tune that sounds now runs to its end.
+    void stop();
+
+private:
+    static constexpr int fallbackTune = 0;
+
+    WavePlayer& m_wave;
+    SpeakerRepeat& m_repeat;
+    TunePlayer m_playTune;
+    WarningShower m_showWarning;
+};

@@ -1,0 +1,218 @@
+#include "trigger/soundplayer.h"
+#include "trigger/speakerrepeat.h"
+
+#include "fakewaveplayer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString describe(const FakeWavePlayer::Call& call)
+{
+    if (call.stop)
+        return QStringLiteral("stop");
+    static const char* const modes[] = {"Sync", "Async", "AsyncLoop"};
+    return QLatin1String(modes[int(call.mode)]) + QLatin1Char(' ') + QFileInfo(call.path).fileName();
+}
+} // namespace
+
+class TestSoundPlayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void play_data();
+    void play();
+    void onlyFirstWaveResultCounts_data();
+    void onlyFirstWaveResultCounts();
+    void testSong_data();
+    void testSong();
+    void stopClearsRepeat();
+
+private:
+    QStringList waveCallsMade() const;
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_programDir;
+    FakeWavePlayer m_wave;
+    SpeakerRepeat m_repeat;
+    QList<int> m_tunes;
+    QStringList m_warnings;
+    std::unique_ptr<SoundPlayer> m_player;
+};
+
+void TestSoundPlayer::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_programDir = m_folder->path() + QLatin1Char('/');
+    for (const char* name : {"bell.wav", "Gong.WAV", "bell2.wav.bak"}) {
+        QFile file(m_programDir + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    m_wave = FakeWavePlayer();
+    m_repeat = SpeakerRepeat();
+    m_tunes.clear();
+    m_warnings.clear();
+    m_player = std::make_unique<SoundPlayer>(
+        m_wave, m_repeat, [this](int tune) { m_tunes.append(tune); },
+        [this](const QString& text, SoundPlayer::Warning kind) {
+            m_warnings.append((kind == SoundPlayer::Warning::Busy ? QStringLiteral("topmost: ") : QString()) + text);
+        });
+}
+
+QStringList TestSoundPlayer::waveCallsMade() const
+{
+    QStringList result;
+    for (const FakeWavePlayer::Call& call : m_wave.calls)
+        result.append(describe(call));
+    return result;
+}
+
+void TestSoundPlayer::play_data()
+{
+    QTest::addColumn<bool>("speakerMode");
+    QTest::addColumn<bool>("soundOn");
+    QTest::addColumn<QString>("playTimes");
+    QTest::addColumn<QString>("song");
+    QTest::addColumn<bool>("waveResult");
+    QTest::addColumn<bool>("swapToSpeaker");
+    QTest::addColumn<bool>("showError");
+    QTest::addColumn<QStringList>("waveCalls");
+    QTest::addColumn<QList<int>>("tunes");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<int>("repeatTune"); // -1: no repeat
+
+    const QString notFound = QStringLiteral("chimes.wav not found. Play no sound.");
+    const QString busy = QStringLiteral("topmost: Fail to play sound. MCI is busy.");
+    const QString noSong = QStringLiteral("There has not chosen song. Play no sound.");
+    using L = QList<int>;
+    using S = QStringList;
+    // clang-format off
+    QTest::newRow("sound off") << false << false << "Twice" << "bell" << true << true << true << S{} << L{} << S{} << -1;
+    QTest::newRow("sound off speaker") << true << false << "Repeat" << "Game" << true << true << true << S{} << L{} << S{} << -1;
+    QTest::newRow("wave Once") << false << true << "Once" << "bell" << true << false << true << S{"Async bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("wave Twice") << false << true << "Twice" << "bell" << true << false << true << S{"Sync bell.wav", "Async bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("wave Thrice") << false << true << "Thrice" << "bell" << true << false << true << S{"Sync bell.wav", "Sync bell.wav", "Async bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("wave Repeat") << false << true << "Repeat" << "bell" << true << false << true << S{"AsyncLoop bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("wave other text") << false << true << "Often" << "bell" << true << false << true << S{"Async bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("wave upper-case extension") << false << true << "Once" << "Gong" << true << false << true << S{"Async Gong.WAV"} << L{} << S{} << -1;
+    QTest::newRow("wave name case matters") << false << true << "Once" << "BELL" << true << false << false << S{"Async BELL.wav"} << L{} << S{"BELL.wav not found. Play no sound."} << -1;
+    QTest::newRow("wave missing still plays") << false << true << "Once" << "chimes" << true << false << true << S{"Async chimes.wav"} << L{} << S{notFound} << -1;
+    QTest::newRow("wave no song") << false << true << "Once" << "" << true << false << true << S{"Async .wav"} << L{} << S{noSong} << -1;
+    QTest::newRow("wave fails, speaker swap") << false << true << "Twice" << "bell" << false << true << true << S{"Sync bell.wav", "Async bell.wav"} << L{0} << S{} << -1;
+    QTest::newRow("wave Repeat fails, speaker swap") << false << true << "Repeat" << "bell" << false << true << true << S{"AsyncLoop bell.wav"} << L{} << S{} << 0;
+    QTest::newRow("wave fails, warning") << false << true << "Once" << "bell" << false << false << true << S{"Async bell.wav"} << L{} << S{busy} << -1;
+    QTest::newRow("missing and failing") << false << true << "Once" << "chimes" << false << false << true << S{"Async chimes.wav"} << L{} << S{notFound, busy} << -1;
+    QTest::newRow("wave fails silently") << false << true << "Once" << "bell" << false << false << false << S{"Async bell.wav"} << L{} << S{} << -1;
+    QTest::newRow("speaker Thrice Game") << true << true << "Thrice" << "Game" << true << false << true << S{} << L{12, 12, 12} << S{} << -1;
+    QTest::newRow("speaker Once Hurry") << true << true << "Once" << "Hurry" << true << false << true << S{} << L{10} << S{} << -1;
+    QTest::newRow("speaker other song whistles") << true << true << "Twice" << "bell" << true << false << true << S{} << L{10, 10} << S{} << -1;
+    QTest::newRow("speaker Repeat waits for the timer") << true << true << "Repeat" << "Game" << true << false << true << S{} << L{} << S{} << 12;
+    QTest::newRow("speaker no song stops the wave") << true << true << "Twice" << "" << true << true << true << S{"Sync ", "Async "} << L{} << S{noSong} << -1;
+    // clang-format on
+}
+
+void TestSoundPlayer::play()
+{
+    QFETCH(bool, speakerMode);
+    QFETCH(bool, soundOn);
+    QFETCH(QString, playTimes);
+    QFETCH(QString, song);
+    QFETCH(bool, waveResult);
+    QFETCH(bool, swapToSpeaker);
+    QFETCH(bool, showError);
+    QFETCH(QStringList, waveCalls);
+    QFETCH(QList<int>, tunes);
+    QFETCH(QStringList, warnings);
+    QFETCH(int, repeatTune);
+
+    m_wave.result = waveResult;
+    SoundOptions options;
+    options.soundOn = soundOn;
+    options.speakerMode = speakerMode;
+    options.swapToSpeaker = swapToSpeaker;
+    options.showErrorMessage = showError;
+    m_player->play(playTimes, song, m_programDir, options);
+
+    QCOMPARE(waveCallsMade(), waveCalls);
+    QCOMPARE(m_tunes, tunes);
+    QCOMPARE(m_warnings, warnings);
+    QCOMPARE(m_repeat.isActive(), repeatTune >= 0);
+    if (repeatTune >= 0)
+        QCOMPARE(m_repeat.tune(), repeatTune);
+}
+
+void TestSoundPlayer::onlyFirstWaveResultCounts_data()
+{
+    QTest::addColumn<bool>("firstResult");
+    QTest::addColumn<bool>("laterResult");
+    QTest::addColumn<QList<int>>("tunes");
+
+    QTest::newRow("first fails") << false << true << QList<int>{0};
+    QTest::newRow("only the last fails") << true << false << QList<int>{};
+}
+
+void TestSoundPlayer::onlyFirstWaveResultCounts()
+{
+    QFETCH(bool, firstResult);
+    QFETCH(bool, laterResult);
+    QFETCH(QList<int>, tunes);
+
+    m_wave.result = firstResult;
+    m_wave.onPlay = [&](const QString&, WavePlayer::Mode) {
+        if (m_wave.calls.size() > 1)
+            m_wave.result = laterResult;
+    };
+    SoundOptions options;
+    options.swapToSpeaker = true;
+    m_player->play(QStringLiteral("Thrice"), QStringLiteral("bell"), m_programDir, options);
+    QCOMPARE(m_wave.calls.size(), 3);
+    QCOMPARE(m_tunes, tunes);
+}
+
+void TestSoundPlayer::testSong_data()
+{
+    QTest::addColumn<bool>("speakerMode");
+    QTest::addColumn<QString>("song");
+    QTest::addColumn<QStringList>("waveCalls");
+    QTest::addColumn<QList<int>>("tunes");
+
+    QTest::newRow("wave found") << false << "bell" << QStringList{"Async bell.wav"} << QList<int>{};
+    QTest::newRow("wave upper-case extension") << false << "Gong" << QStringList{"Async Gong.WAV"} << QList<int>{};
+    QTest::newRow("wave missing") << false << "chimes" << QStringList{} << QList<int>{};
+    QTest::newRow("wave empty") << false << "" << QStringList{} << QList<int>{};
+    QTest::newRow("Hurry") << true << "Hurry" << QStringList{} << QList<int>{10};
+    QTest::newRow("Game") << true << "Game" << QStringList{} << QList<int>{12};
+    QTest::newRow("other speaker song") << true << "bell" << QStringList{} << QList<int>{};
+    QTest::newRow("empty speaker song") << true << "" << QStringList{} << QList<int>{};
+}
+
+void TestSoundPlayer::testSong()
+{
+    QFETCH(bool, speakerMode);
+    QFETCH(QString, song);
+    QFETCH(QStringList, waveCalls);
+    QFETCH(QList<int>, tunes);
+
+    m_player->testSong(song, m_programDir, speakerMode);
+    QCOMPARE(waveCallsMade(), waveCalls);
+    QCOMPARE(m_tunes, tunes);
+    QVERIFY(m_warnings.isEmpty());
+}
+
+void TestSoundPlayer::stopClearsRepeat()
+{
+    SoundOptions options;
+    options.speakerMode = true;
+    m_player->play(QStringLiteral("Repeat"), QStringLiteral("Hurry"), m_programDir, options);
+    QVERIFY(m_repeat.isActive());
+    m_player->stop();
+    QVERIFY(!m_repeat.isActive());
+    QCOMPARE(waveCallsMade(), QStringList{"stop"});
+}
+
+QTEST_APPLESS_MAIN(TestSoundPlayer)
+#include "tst_soundplayer.moc"
