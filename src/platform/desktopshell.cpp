@@ -1,0 +1,8 @@
+#include "platform/desktopshell.h"
+
+#include <QDesktopServices>
+
+bool DesktopShell::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}

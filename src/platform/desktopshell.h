@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/shell.h"
+
+/// Opens files and addresses through the desktop's associations.
+class DesktopShell final : public Shell
+{
+public:
+    bool open(const QUrl& url) override;
+};

@@ -1,0 +1,21 @@
+#include "platform/processcommandrunner.h"
+
+#include <QProcess>
+
+bool ProcessCommandRunner::start(const QString& commandLine, QString* error)
+{
+    QStringList arguments = QProcess::splitCommand(commandLine);
+    if (arguments.isEmpty() || arguments.first().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("No program given");
+        return false;
+    }
+    QProcess process;
+    process.setProgram(arguments.takeFirst());
+    process.setArguments(arguments);
+    if (process.startDetached())
+        return true;
+    if (error)
+        *error = process.errorString();
+    return false;
+}
