@@ -4,6 +4,9 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+#include <QTime>
+#include <optional>
 
 /// The user's date display choice, as the settings window holds it.
 struct DateDisplayOptions
@@ -42,12 +45,19 @@ public:
     /// The title clock: the locale's long date format followed by " / hh:nn am/pm".
     QString titleClock(const QDateTime& moment) const;
 
-    static QString internalDate(const QDate& date);   // "yyyy/mm/dd", ASCII digits
-    static QString internalTime(const QTime& time);   // "hh:mm:ss", ASCII digits
-    /// Translates one of the program's patterns into a Qt pattern.
+    static QString internalDate(const QDate& date); // "yyyy/mm/dd", ASCII digits
+    static QString internalTime(const QTime& time); // "hh:mm:ss", ASCII digits
+    /// A real date written "yyyy/mm/dd" with ASCII digits.
+    static std::optional<QDate> parseInternalDate(QStringView ymd);
+    /// A real time of day written "hh:mm:ss" (24-hour) with ASCII digits.
+    static std::optional<QTime> parseInternalTime(QStringView hms);
+    /// Translates one of the program's patterns into a Qt pattern; "/" stays a literal "/".
     static QString toQtPattern(const QString& pattern);
 
 private:
+    static QString translatePattern(const QString& pattern, QChar separator);
+
     QLocale m_locale;
+    QString m_shortFormat; // the locale's short date format, Qt's pattern
     QChar m_startSeparator;
 };

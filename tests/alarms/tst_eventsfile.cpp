@@ -1,0 +1,410 @@
+#include "alarms/eventsfile.h"
+#include "eventprinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+const QByteArray wakeLine = "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*";
+
+QString platformText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Root ignores file modes: refusals are made with the immutable flag and a tiny file system.
+class ImmutableFlag
+{
+public:
+    explicit ImmutableFlag(const QString& path)
+        : m_path(path)
+        , m_set(runTool("chattr", {"+i", path}))
+    {}
+    ~ImmutableFlag()
+    {
+        if (m_set)
+            runTool("chattr", {"-i", m_path});
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    QString m_path;
+    bool m_set;
+};
+
+class TinyFileSystem
+{
+public:
+    explicit TinyFileSystem(const QString& folder)
+        : m_folder(folder)
+        , m_mounted(QDir().mkpath(folder) && runTool("mount", {"-t", "tmpfs", "-o", "size=8k", "tmpfs", folder}))
+    {}
+    ~TinyFileSystem()
+    {
+        if (m_mounted)
+            runTool("umount", {m_folder});
+    }
+    bool isMounted() const { return m_mounted; }
+
+private:
+    QString m_folder;
+    bool m_mounted;
+};
+
+std::vector<AlarmEvent> manyEvents(int count)
+{
+    AlarmEvent event;
+    event.playTimes = "Once";
+    event.schedule = "Every Day";
+    event.date = "-1";
+    event.time24 = "07:30:00";
+    event.soundRun = "Wake";
+    event.message = "A message long enough to fill the disk quickly";
+    return std::vector<AlarmEvent>(static_cast<size_t>(count), event);
+}
+} // namespace
+
+class TestEventsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void load_data();
+    void load();
+    void rowsFromFile();
+    void encodings_data();
+    void encodings();
+    void missingAndUnreadable();
+
+    void writeLines();
+    void emptyListEmptiesFile();
+    void roundTrip();
+
+    void copyFile();
+    void copyFailures();
+    void backupName_data();
+    void backupName();
+    void reportMessage();
+
+    void refusedSaveKeepsOldFile();
+    void folderRefusingNewFilesIsWrittenInPlace();
+    void fullDisk_data();
+    void fullDisk();
+
+private:
+    QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    static QByteArray readFile(const QString& path);
+    static EventsLoadContext context();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEventsFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestEventsFile::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+QByteArray TestEventsFile::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+EventsLoadContext TestEventsFile::context()
+{
+    return {QStringLiteral("2026/12/07"), QStringLiteral("09:00:00"), [](const QString& ymd) { return "D" + ymd; },
+            [](const QString& time) { return "T" + time; }};
+}
+
+void TestEventsFile::load_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("corrupted");
+
+    const QByteArray good = wakeLine + "\r\n";
+    QTest::newRow("empty file") << QByteArray() << "" << 0 << false;
+    QTest::newRow("CR LF lines") << good + good + good << "" << 3 << false;
+    QTest::newRow("bare LF lines") << wakeLine + "\n" + wakeLine + "\n"
+                                   << "" << 2 << false;
+    QTest::newRow("last line without line end") << good + wakeLine << "" << 2 << false;
+    QTest::newRow("empty lines count, silently") << "\r\n\n" + good + "\r\nbad\r\n" + good << "Data 5, Header\r\n"
+                                                 << 2 << false;
+    QTest::newRow("two failures on one line")
+        << good + "evt*-1*07:30:00*on*NoShell*Once*Mon*Wake*0*\r\n" + good << "Data 2, Activate\r\nData 2, Glyph\r\n"
+        << 2 << false;
+    QTest::newRow("invalid date and time") << "evt*2026/02/30*07:30:00*On*NoShell*Once*None*Wake*-1*\r\n"
+                                              "evt*-1*25:61:00*On*NoShell*Once*Mon*Wake*-1*\r\n" +
+                                                  good
+                                           << "Data 1, Date\r\nData 2, Time\r\n"
+                                           << 1 << false;
+    QTest::newRow("third bad header ends the load")
+        << good + "x\r\nevt*2003/1/6*07:30:00*On*NoShell*Once*None*Wake*-1*\r\n" + good + "y\r\n" + good + good + good +
+               "z\r\n" + good
+        << "Data 2, Header\r\nData 3, Date\r\nData 5, Header\r\nData 9, Header\r\n"
+        << 0 << true;
+    QTest::newRow("two bad headers are not enough")
+        << "x\r\n" + good + "y\r\n" + good << "Data 1, Header\r\nData 3, Header\r\n"
+        << 2 << false;
+}
+
+void TestEventsFile::load()
+{
+    QFETCH(QByteArray, bytes);
+    const EventsLoadResult result = readEventsFile(writeFile("events.acl", bytes), context());
+    QCOMPARE(result.status, EventsLoadResult::Status::Loaded);
+    QTEST(result.report, "report");
+    QTEST(int(result.events.size()), "rows");
+    QTEST(result.corrupted, "corrupted");
+}
+
+void TestEventsFile::rowsFromFile()
+{
+    const QString file = writeFile("events.acl", "evt*2026/12/06*10:00:00*Off*NoShell*Once*None*Bell*7*missed\r\n"
+                                                 "evt*-1*07:30:00*On*Shellgo*Twice*Every Day*Wake*-1*\r\n"
+                                                 "exe*2026/12/06*10:00:00*On*NoShell*Thrice*None Every*Bell*-1*\r\n");
+    const EventsLoadResult result = readEventsFile(file, context());
+    QCOMPARE(result.report, QString());
+    QCOMPARE(result.events.size(), size_t(3));
+
+    AlarmEvent missed{
+        false, "Once", "D2026/12/06 - T10:00:00 <!>", "None", "missed", "Bell", "2026/12/06", "10:00:00", "Ignore",
+        "",    -1};
+    AlarmEvent daily{true, "Twice", "T07:30:00", "Every Day", "", "Wake*go", "-1", "07:30:00", "Ignore", "", -1};
+    AlarmEvent becameDaily{
+        true, "Thrice", "D2026/12/06 - T10:00:00", "Every Day", "", "Bell", "2026/12/06", "10:00:00", "Active", "", -1};
+    QCOMPARE(result.events[0], missed);
+    QCOMPARE(result.events[1], daily);
+    QCOMPARE(result.events[2], becameDaily);
+}
+
+void TestEventsFile::encodings_data()
+{
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("UTF-8") << QByteArray("Caf\xC3\xA9 \xE2\x82\xAC") << QString::fromUtf8("Café €");
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80 \x93q\x94 \x9F") << QString::fromUtf8("Café € “q” Ÿ");
+    QTest::newRow("one stray byte makes it all 1252") << QByteArray("\xC3\xA9 \xE9") << QString::fromUtf8("Ã© é");
+}
+
+void TestEventsFile::encodings()
+{
+    QFETCH(QByteArray, message);
+    for (const QByteArray& bom : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        const EventsLoadResult result = readEventsFile(writeFile("events.acl", bom + wakeLine + message), context());
+        QCOMPARE(result.report, QString());
+        QCOMPARE(result.events.size(), size_t(1));
+        QTEST(result.events[0].message, "expected");
+    }
+}
+
+void TestEventsFile::missingAndUnreadable()
+{
+    const EventsLoadResult missing = readEventsFile(path("none.acl"), context());
+    QCOMPARE(missing.status, EventsLoadResult::Status::Missing);
+    QVERIFY(missing.events.empty());
+
+    QVERIFY(QDir(m_dir->path()).mkdir("folder.acl"));
+    const EventsLoadResult folder = readEventsFile(path("folder.acl"), context());
+    QCOMPARE(folder.status, EventsLoadResult::Status::OpenFailed);
+    QVERIFY(!folder.error.isEmpty());
+}
+
+void TestEventsFile::writeLines()
+{
+    std::vector<AlarmEvent> events = manyEvents(2);
+    events[1].message = QString::fromUtf8("Caf\u00e9 \u20ac\r\nbye");
+    events[1].soundRun = "Hurry*";
+    const FileResult result = writeEventsFile(path("events.acl"), events);
+    QVERIFY(result.ok);
+    QCOMPARE(readFile(path("events.acl")),
+             "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*A message long enough to fill the disk quickly\r\n"
+             "evt*-1*07:30:00*On*Shell*Once*Every Day*Hurry*-1*Caf\xC3\xA9 \xE2\x82\xAC#13#10"
+             "bye\r\n");
+}
+
+void TestEventsFile::emptyListEmptiesFile()
+{
+    const QString file = writeFile("events.acl", wakeLine + "\r\n");
+    QVERIFY(writeEventsFile(file, {}).ok);
+    QCOMPARE(readFile(file), QByteArray());
+    QVERIFY(QFileInfo(file).exists());
+}
+
+void TestEventsFile::roundTrip()
+{
+    const QByteArray original = "evt*2026/12/06*10:00:00*Off*NoShell*Once*None*Bell*-1*missed*#13#10x\r\n"
+                                "evt*-1*07:30:00*On*Shellgo now*Twice*Monthly 1 15 *Wake*-1*\r\n"
+                                "evt*-1*23:00:00*On*NoShell*Repeat*Sun*Game*-1*\r\n";
+    const QString file = writeFile("events.acl", original);
+    const EventsLoadResult first = readEventsFile(file, context());
+    QCOMPARE(first.report, QString());
+    QVERIFY(writeEventsFile(file, first.events).ok);
+    QCOMPARE(readFile(file), original);
+    const EventsLoadResult second = readEventsFile(file, context());
+    QVERIFY(second.events == first.events);
+}
+
+void TestEventsFile::copyFile()
+{
+    QByteArray bytes(20000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7);
+    const QString source = writeFile("events.acl", bytes);
+    QVERIFY(QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFile::ReadGroup));
+    writeFile("events.bak", "an older, longer backup that must be replaced entirely" + QByteArray(30000, 'x'));
+
+    const FileResult result = copyFileData(source, path("events.bak"));
+    QVERIFY(result.ok);
+    QVERIFY(result.messages.isEmpty());
+    QCOMPARE(readFile(path("events.bak")), bytes);
+    QCOMPARE(QFile::permissions(path("events.bak")), QFile::permissions(source));
+    QVERIFY(!(QFile::permissions(path("events.bak")) & QFileDevice::ReadOther));
+}
+
+void TestEventsFile::copyFailures()
+{
+    const FileResult missing = copyFileData(path("none.acl"), path("none.bak"));
+    QVERIFY(!missing.ok);
+    QCOMPARE(missing.failure, FileResult::Failure::SourceMissing);
+    QCOMPARE(missing.messages, QStringList{"Source file not found when trying to copy " + path("none.acl")});
+    QVERIFY(!QFile::exists(path("none.bak")));
+
+    const QString source = writeFile("events.acl", wakeLine);
+    const QString destination = path("no/such/folder/events.bak");
+    const FileResult unopened = copyFileData(source, destination);
+    QVERIFY(!unopened.ok);
+    QCOMPARE(unopened.failure, FileResult::Failure::OpenFailed);
+    QCOMPARE(unopened.messages,
+             QStringList{"Error occurred when trying to open " + destination + "\r\nError # " + platformText(ENOENT)});
+}
+
+void TestEventsFile::backupName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("backup");
+    QTest::newRow("extension replaced") << "events.acl"
+                                        << "events.bak";
+    QTest::newRow("no extension") << "events"
+                                  << "events.bak";
+    QTest::newRow("last dot only") << "a.b.acl"
+                                   << "a.b.bak";
+    QTest::newRow("dot in a folder") << "/tmp/x.d/events"
+                                     << "/tmp/x.d/events.bak";
+}
+
+void TestEventsFile::backupName()
+{
+    QFETCH(QString, name);
+    QTEST(backupFileName(name), "backup");
+}
+
+void TestEventsFile::reportMessage()
+{
+    QCOMPARE(loadReportMessage("events.bak", "Data 2, Header\r\n"),
+             QStringLiteral("Message from Zib Alarm Clock v2.2\r\n\r\nError found when loading alarm events to list!"
+                            "\r\n\r\nBefore proceeding, please check those incorrect data in file and all alarm "
+                            "events which were not loaded in list. A backup file [events.bak] was created.Change the "
+                            "name of backup file to keep important data if need.\r\n\r\nBelow is the information :"
+                            "\r\nData 2, Header\r\n"));
+    QCOMPARE(corruptedFileMessage("events.acl"), QStringLiteral("events.acl is corrupted. Fail to load alarm events."));
+}
+
+void TestEventsFile::refusedSaveKeepsOldFile()
+{
+    const QByteArray old = wakeLine + "\r\n";
+    const QString file = writeFile("events.acl", old);
+    ImmutableFlag fileFlag(file);
+    ImmutableFlag folderFlag(m_dir->path());
+    if (!fileFlag.isSet() || !folderFlag.isSet())
+        QSKIP("chattr +i is not available here (needs root and a file system with the immutable flag)");
+
+    const FileResult result = writeEventsFile(file, manyEvents(3));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, platformText(EPERM));
+    QCOMPARE(result.messages,
+             QStringList{"Error occurred when trying to open events.acl\r\nError # " + platformText(EPERM)});
+    QCOMPARE(readFile(file), old);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"events.acl"});
+}
+
+void TestEventsFile::folderRefusingNewFilesIsWrittenInPlace()
+{
+    const QString file = writeFile("events.acl", wakeLine + "\r\n" + wakeLine + "\r\n" + wakeLine + "\r\n");
+    ImmutableFlag folderFlag(m_dir->path());
+    if (!folderFlag.isSet())
+        QSKIP("chattr +i is not available here (needs root and a file system with the immutable flag)");
+
+    const FileResult result = writeEventsFile(file, manyEvents(1));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(readFile(file), "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*A message long enough to fill "
+                             "the disk quickly\r\n");
+}
+
+void TestEventsFile::fullDisk_data()
+{
+    QTest::addColumn<bool>("folderRefusesNewFiles");
+    QTest::newRow("replacement file") << false;
+    QTest::newRow("written in place") << true;
+}
+
+void TestEventsFile::fullDisk()
+{
+    QFETCH(bool, folderRefusesNewFiles);
+    TinyFileSystem disk(path("disk"));
+    if (!disk.isMounted())
+        QSKIP("cannot mount a tmpfs here (needs root)");
+    const QByteArray old = wakeLine + "\r\n";
+    const QString file = writeFile("disk/events.acl", old);
+    std::optional<ImmutableFlag> folderFlag;
+    if (folderRefusesNewFiles) {
+        folderFlag.emplace(path("disk"));
+        if (!folderFlag->isSet())
+            QSKIP("chattr +i is not available on tmpfs here");
+    }
+
+    const FileResult result = writeEventsFile(file, manyEvents(1000));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.failure, FileResult::Failure::WriteFailed);
+    QCOMPARE(result.error, platformText(ENOSPC));
+    QCOMPARE(readFile(file), old);
+
+    if (!folderRefusesNewFiles) {
+        const QString bigSource = writeFile("big.acl", QByteArray(20000, 'x'));
+        const FileResult copy = copyFileData(bigSource, path("disk/events.bak"));
+        QVERIFY(!copy.ok);
+        QCOMPARE(copy.failure, FileResult::Failure::WriteFailed);
+        QCOMPARE(copy.error, platformText(ENOSPC));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestEventsFile)
+#include "tst_eventsfile.moc"
