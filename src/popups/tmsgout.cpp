@@ -3,6 +3,7 @@
 #include "clock/tsmallclock.h"
 #include "platform/clock.h"
 #include "popups/popupwindow.h"
+#include "settings/settingvalues.h"
 #include "widgets/dropdowncombobox.h"
 
 #include <QApplication>
@@ -137,11 +138,9 @@ void TMsgOut::FormCreate()
 
     m_windowNumber = messageWindowCount();
 
-    bool isNumber = false;
-    const int fontSize = m_clock.readSetting(QStringLiteral("Msg Font Size")).toInt(&isNumber);
-    if (isNumber && fontSize >= 7 && fontSize <= 128) {
+    if (const auto fontSize = SettingValues::intInRange(m_clock.readSetting(SettingNames::MsgFontSize), 7, 128)) {
         QFont font = mMsg->font();
-        font.setPointSize(fontSize);
+        font.setPointSize(*fontSize);
         mMsg->setFont(font);
     }
 

@@ -159,6 +159,7 @@ void TestTMsgOut::fontSizeSetting_data()
     QTest::newRow("129 ignored") << "129" << 0;
     QTest::newRow("empty ignored") << "" << 0;
     QTest::newRow("not a number ignored") << "12pt" << 0;
+    QTest::newRow("blank before the number ignored") << " 12" << 0;
 }
 
 void TestTMsgOut::fontSizeSetting()
