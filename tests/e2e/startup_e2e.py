@@ -1,10 +1,13 @@
-"""Start-up of the real program on a desktop (run inside desktop-session.sh).
+"""The real program on a desktop (run inside desktop-session.sh).
 
     startup_e2e.py CASE PROGRAM_DIR
 
-CASE is one of: lists-events, second-start-refused, restart-after-kill.
+CASE is one of: lists-events, second-start-refused, restart-after-kill, alarm-fires.
 """
 
+import array
+import datetime
+import math
 import os
 import shutil
 import signal
@@ -49,19 +52,22 @@ def wait_for(what, probe, timeout):
 class Program:
     """A copy of the program folder with its own events file and settings."""
 
-    def __init__(self, source_dir):
-        root = os.environ.get("ZIB_SESSION_DIR") or os.getcwd()
-        self.folder = os.path.join(root, "program")
+    def __init__(self, source_dir, events=EVENTS):
+        self.root = os.environ.get("ZIB_SESSION_DIR") or os.getcwd()
+        self.folder = os.path.join(self.root, "program")
         shutil.copytree(source_dir, self.folder, symlinks=True)
-        with open(os.path.join(self.folder, "test.acl"), "w", newline="") as f:
-            f.write("".join(line + "\r\n" for line in EVENTS))
-        config = os.path.join(root, "config")
+        self.write_events(events)
+        config = os.path.join(self.root, "config")
         os.makedirs(os.path.join(config, "Zib"))
         with open(os.path.join(config, "Zib", "Alarm Clock v2.2.conf"), "w") as f:
-            f.write("[General]\nAlarmEventsFile=test.acl\n")
+            f.write("[General]\nAlarmEventsFile=test.acl\nMain Output Device=Wave\nMain Song Name=Bell\n")
         self.env = dict(os.environ, XDG_CONFIG_HOME=config)
-        self.logs = root
+        self.logs = self.root
         self.started = 0
+
+    def write_events(self, events):
+        with open(os.path.join(self.folder, "test.acl"), "w", newline="") as f:
+            f.write("".join(line + "\r\n" for line in events))
 
     def start(self):
         self.started += 1
@@ -189,7 +195,50 @@ def case_restart_after_kill(program):
         again.wait()
 
 
+RATE = 22050
+
+
+def loudest(recording, start_seconds, end_seconds=math.inf):
+    """RMS (0..1) of the loudest 50 ms of a mono s16le recording between two moments."""
+    samples = array.array("h")
+    with open(recording, "rb") as f:
+        data = f.read()
+    samples.frombytes(data[: len(data) // 2 * 2])
+    window = RATE // 20
+    peak = 0.0
+    end = min(len(samples), int(min(end_seconds, len(samples) / RATE) * RATE))
+    for start in range(max(0, int(start_seconds * RATE)), end - window, window):
+        chunk = samples[start:start + window]
+        peak = max(peak, math.sqrt(sum(v * v for v in chunk) / window) / 32768)
+    return peak
+
+
+def case_alarm_fires(program):
+    check(os.environ.get("PULSE_SERVER"), "no audio server in this session")
+    marker = os.path.join(program.root, "command-ran")
+    due = (datetime.datetime.now() + datetime.timedelta(seconds=8)).replace(microsecond=0)
+    program.write_events([f"evt*{due:%Y/%m/%d}*{due:%H:%M:%S}*On*Shelltouch {marker}*Once*None*Bell*-1*Time to wake up"])
+    recording = os.path.join(program.root, "monitor.raw")
+    recorder = subprocess.Popen(["parec", "-d", "test.monitor", "--latency-msec=10", "--format=s16le",
+                                 f"--rate={RATE}", "--channels=1", recording])
+    due_at = (due - datetime.datetime.now()).total_seconds()
+    first = program.start()
+    try:
+        wait_main_window(first)
+        app = wait_for("the program on the accessibility bus", lambda: accessible_app(first.pid), 15)
+        wait_for("the alarm's message window", lambda: find_text(app, "Time to wake up"), 20)
+        wait_for("the alarm's command", lambda: os.path.exists(marker), 10)
+        wait_for("the alarm's song on the sink", lambda: loudest(recording, due_at - 0.5) > 0.02, 10)
+        check(loudest(recording, 0, due_at - 1) < 0.005, "sound before the alarm was due")
+    finally:
+        recorder.terminate()
+        recorder.wait()
+        first.kill()
+        first.wait()
+
+
 CASES = {
+    "alarm-fires": case_alarm_fires,
     "lists-events": case_lists_events,
     "second-start-refused": case_second_start_refused,
     "restart-after-kill": case_restart_after_kill,
