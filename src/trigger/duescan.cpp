@@ -55,16 +55,21 @@ bool DueScan::scheduleMatches(const QString& schedule, const QString& days) cons
 
 int DueScan::findDueRow(const std::vector<AlarmEvent>& events, QString* lastExamineDate) const
 {
-    for (size_t row = 0; row < events.size(); ++row) {
+    const QStringView now(m_now);
+    const QStringView today(m_today);
+    bool examined = false;
+    int due = -1;
+    for (size_t row = 0; row < events.size() && due < 0; ++row) {
         const AlarmEvent& event = events[row];
         if (!event.enabled || event.activeIgnore == AlarmText::ignore)
             continue;
-        if (lastExamineDate)
-            *lastExamineDate = m_today;
-        if (QString::compare(m_now, event.time24, Qt::CaseSensitive) < 0)
+        examined = true;
+        if (now.compare(event.time24) < 0)
             continue;
-        if (event.date == m_today || scheduleMatches(event.schedule, event.days))
-            return static_cast<int>(row);
+        if (today == event.date || scheduleMatches(event.schedule, event.days))
+            due = static_cast<int>(row);
     }
-    return -1;
+    if (examined && lastExamineDate)
+        *lastExamineDate = m_today;
+    return due;
 }
