@@ -1,12 +1,14 @@
 #include "trigger/daychange.h"
 
+#include "alarms/dateformats.h"
+
 std::optional<DayChange> detectDayChange(const QString& lastCheckDate, const QDateTime& now)
 {
-    const QString today = now.date().toString(QStringLiteral("yyyy/MM/dd"));
+    const QString today = DateFormats::internalDate(now.date());
     if (QString::compare(today, lastCheckDate, Qt::CaseSensitive) <= 0)
         return std::nullopt;
     const QTime time = now.time();
     const QString checkTime =
-        time.hour() == 0 && time.minute() == 0 ? QStringLiteral("00:00:00") : time.toString(QStringLiteral("HH:mm:ss"));
+        time.hour() == 0 && time.minute() == 0 ? QStringLiteral("00:00:00") : DateFormats::internalTime(time);
     return DayChange{today, checkTime};
 }

@@ -1,5 +1,7 @@
 #include "trigger/duescan.h"
 
+#include "alarms/dateformats.h"
+
 #include <QStringView>
 
 namespace {
@@ -42,8 +44,8 @@ bool ScheduleMatchesToday(const QString& schedule, const QString& days, const QD
 }
 
 DueScan::DueScan(const QDateTime& now)
-    : m_today(now.date().toString(QStringLiteral("yyyy/MM/dd")))
-    , m_now(now.time().toString(QStringLiteral("HH:mm:ss")))
+    : m_today(DateFormats::internalDate(now.date()))
+    , m_now(DateFormats::internalTime(now.time()))
     , m_dayOfMonth(now.date().day())
     , m_weekday(now.date().dayOfWeek())
 {}

@@ -1,0 +1,13 @@
+#include "trigger/firing.h"
+
+#include "alarms/dateformats.h"
+
+QString alarmMessageText(const QString& message, const QString& time24, const DateFormats& formats)
+{
+    return message + QStringLiteral(" at ") + formats.displayTime(time24);
+}
+
+bool removeAfterFiring(const QString& schedule, bool removeOption)
+{
+    return removeOption && schedule == QLatin1String("None");
+}
