@@ -1,0 +1,118 @@
+#pragma once
+
+#include "alarms/dateformats.h"
+#include "platform/platformservices.h"
+
+#include <QFont>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class DropDownComboBox;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class SettingCheckBox;
+class TSmallClock;
+
+/// The settings window. Created once at start and hidden; its controls are the program's live
+/// copy of the options, and every change is stored the moment it is made.
+class TSetUp : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /// Asks the user for a font, starting from current; empty on Cancel.
+    using FontChooser = std::function<std::optional<QFont>(const QFont& current, QWidget* parent)>;
+
+    TSetUp(const PlatformServices& services, TSmallClock& clock, QWidget* parent = nullptr);
+
+    /// The window that gets the focus on Close when the desktop clock is not showing.
+    void setMainWindow(QWidget* mainWindow);
+    void setFontChooser(FontChooser chooser);
+
+    bool soundOn() const;
+    bool showErrMsg() const;
+    bool swapToSpeaker() const;
+    bool removeAfterExecuted() const;
+    bool chimeAtExactMinute() const;
+    bool loadAtStartup() const;
+    bool showIconInTray() const;
+    DateDisplayOptions dateDisplayOptions() const;
+
+    static QStringList datePatterns();
+
+signals:
+    /// Close was chosen: the main window refreshes its date format and effective-date label.
+    void aboutToClose();
+    void trayIconSwitched(bool on);
+    void listFontApplied(const QFont& font);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void mnuCloseClick();
+    void chkThisFormatClick();
+    void cbDateFormatDropDown();
+    void cbDateFormatClick();
+    void edThisSeparatorKeyUp();
+    void tabDateShow();
+    void btnFontsClick();
+    void btnApplyMiscClick();
+
+private:
+    void FormCreate();
+    void buildControls();
+    void LoadSettings();
+    void connectSaveSteps();
+    void ApplyStartup();
+    void ApplyTrayIcon();
+    bool AddRunEntry(const QString& name, const QString& path);
+    bool RemoveRunEntry(const QString& name);
+    void reportRunEntryFailure();
+    bool writeFlag(const QString& name, const QCheckBox* box);
+    QString read(const QString& name) const;
+    bool write(const QString& name, const QString& value);
+
+    PlatformServices m_services;
+    TSmallClock& m_clock;
+    QPointer<QWidget> m_mainWindow;
+    FontChooser m_fontChooser;
+    QFont m_dialogFont;
+    std::optional<QFont> m_chosenFont;
+
+    QAction* mnuClose = nullptr;
+    QTabWidget* pcSettings = nullptr;
+    QWidget* tabSound = nullptr;
+    QWidget* tabAlarm = nullptr;
+    QWidget* tabDate = nullptr;
+    QWidget* tabStartup = nullptr;
+    QWidget* tabScreen = nullptr;
+    SettingCheckBox* chkSoundOn = nullptr;
+    SettingCheckBox* chkShowErrMsg = nullptr;
+    SettingCheckBox* chkSwap = nullptr;
+    SettingCheckBox* chkRemove = nullptr;
+    QCheckBox* chkChimeAtMin = nullptr;
+    QLabel* lblCurFormat = nullptr;
+    QLineEdit* edCurFormat = nullptr;
+    QLabel* lblSeparator = nullptr;
+    QLineEdit* edSeparator = nullptr;
+    SettingCheckBox* chkThisFormat = nullptr;
+    DropDownComboBox* cbDateFormat = nullptr;
+    SettingCheckBox* chkThisSeparator = nullptr;
+    QLineEdit* edThisSeparator = nullptr;
+    SettingCheckBox* chkStartup = nullptr;
+    SettingCheckBox* chkInTray = nullptr;
+    QGroupBox* gbMainList = nullptr;
+    QLineEdit* edFontName = nullptr;
+    QLineEdit* edFontSize = nullptr;
+    QPushButton* btnFonts = nullptr;
+    QPushButton* btnApplyMisc = nullptr;
+};
