@@ -506,6 +506,7 @@ void TestTSetUp::dateTabShowsToday()
     tabs->setCurrentWidget(control("tabDate"));
     const DateFormats formats;
     QCOMPARE(control<QLineEdit>("edCurFormat")->text(), formats.YMD_To_ShortDate("2026/12/07"));
+    QVERIFY(!control<QLineEdit>("edCurFormat")->text().isEmpty());
     QCOMPARE(control<QLineEdit>("edSeparator")->text(), QString(formats.startDateSeparator()));
 
     m_platform->clock.advanceDays(30);
