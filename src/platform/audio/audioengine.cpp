@@ -9,6 +9,7 @@ namespace {
 
 constexpr int PumpIntervalMs = 10;
 constexpr int BufferMs = 150;
+constexpr int RetireDelayMs = 3000;
 
 QAudioFormat pcm16Format(int sampleRate, int channels)
 {
@@ -69,6 +70,7 @@ bool AudioEngine::play(const SoundClip& clip, bool loop)
 
     m_sink = std::make_unique<QAudioSink>(device, format);
     m_sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
+    m_silence = QByteArray(format.bytesForDuration(PumpIntervalMs * 2 * 1000), '\0');
     m_output = m_sink->start();
     if (!m_output || m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
         release();
@@ -96,7 +98,10 @@ void AudioEngine::release()
         // reset() drops what is queued so that the sound ends now, not after the buffer.
         m_sink->reset();
         m_sink->stop();
-        m_sink.reset();
+        // Qt's PulseAudio sink can still be called back from the sound server's thread for a
+        // moment after it stopped; deleting it at once crashes now and then.
+        QAudioSink* retired = m_sink.release();
+        QTimer::singleShot(RetireDelayMs, retired, &QObject::deleteLater);
     }
     m_output = nullptr;
     m_data.clear();
@@ -124,14 +129,17 @@ void AudioEngine::pump()
         stop();
         return;
     }
-    while (!m_allWritten) {
-        const qsizetype room = m_sink->bytesFree();
-        if (room <= 0)
-            break;
-        const qsizetype chunk = std::min(room, m_data.size() - m_position);
-        const qint64 written = m_output->write(m_data.constData() + m_position, chunk);
+    // After the clip, silence keeps the output from running dry: an underrun is reported from
+    // the sound server's thread, and the end is known from the played time anyway.
+    for (qsizetype room = m_sink->bytesFree(); room > 0;) {
+        const char* from = m_allWritten ? m_silence.constData() : m_data.constData() + m_position;
+        const qsizetype available = m_allWritten ? m_silence.size() : m_data.size() - m_position;
+        const qint64 written = m_output->write(from, std::min(room, available));
         if (written <= 0)
             break;
+        room -= written;
+        if (m_allWritten)
+            continue;
         m_position += written;
         if (m_position >= m_data.size()) {
             if (m_loop) {
@@ -144,9 +152,7 @@ void AudioEngine::pump()
     }
     if (!m_allWritten)
         return;
-    // Drained: the output has played every sample, or went idle for want of more. The
-    // elapsed-time bound covers outputs that report neither.
-    const bool drained = m_sink->processedUSecs() >= m_durationUs || m_sink->state() == QAudio::IdleState;
-    if (drained || m_sinceAllWritten.elapsed() > BufferMs * 4 + 1000)
+    // The elapsed-time bound covers outputs that do not report the played time.
+    if (m_sink->processedUSecs() >= m_durationUs || m_sinceAllWritten.elapsed() > BufferMs * 4 + 1000)
         stop();
 }

@@ -45,6 +45,7 @@ private:
     QIODevice* m_output = nullptr;
     QTimer m_pumpTimer;
     QByteArray m_data;
+    QByteArray m_silence;
     qsizetype m_position = 0;
     qint64 m_durationUs = 0;
     bool m_loop = false;
