@@ -13,7 +13,8 @@
 namespace {
 const QString crLf = QStringLiteral("\r\n");
 
-// Files hold few distinct dates and times: format each once per load.
+// Files hold few distinct dates and times: format each once per load. Keys are the digits of the
+// checked "yyyy/mm/dd" or "hh:mm:ss" read as one number, cheaper to hash than the text.
 class DisplayTextCache
 {
 public:
@@ -30,18 +31,29 @@ public:
     }
 
 private:
-    static QString lookup(QHash<QString, QString>& cache, const QString& key,
+    static int digitsKey(const QString& text)
+    {
+        int key = 0;
+        for (const QChar c : text) {
+            if (c.isDigit())
+                key = key * 10 + c.digitValue();
+        }
+        return key;
+    }
+
+    static QString lookup(QHash<int, QString>& cache, const QString& text,
                           const std::function<QString(const QString&)>& format)
     {
+        const int key = digitsKey(text);
         auto it = cache.constFind(key);
         if (it == cache.constEnd())
-            it = cache.insert(key, format ? format(key) : QString());
+            it = cache.insert(key, format ? format(text) : QString());
         return *it;
     }
 
     const EventsLoadContext& m_context;
-    QHash<QString, QString> m_dates;
-    QHash<QString, QString> m_times;
+    QHash<int, QString> m_dates;
+    QHash<int, QString> m_times;
 };
 
 void appendReport(QString& report, int lineNumber, LineCheck check)
@@ -141,6 +153,7 @@ EventsLoadResult readEventsData(QByteArrayView bytes, const EventsLoadContext& c
     EventsLoadResult result;
     result.status = EventsLoadResult::Status::Loaded;
     const QString text = decodeEventsText(bytes);
+    result.events.reserve(static_cast<size_t>(text.count(u'\n')) + 1);
     DisplayTextCache display(context);
     int lineNumber = 0;
     int badHeaders = 0;
