@@ -254,9 +254,11 @@ void TestEventsFile::writeLines()
 void TestEventsFile::emptyListEmptiesFile()
 {
     const QString file = writeFile("events.acl", wakeLine + "\r\n");
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QFileDevice::Permissions permissions = QFile::permissions(file);
     QVERIFY(writeEventsFile(file, {}).ok);
     QCOMPARE(readFile(file), QByteArray());
-    QVERIFY(QFileInfo(file).exists());
+    QCOMPARE(QFile::permissions(file), permissions);
 }
 
 void TestEventsFile::roundTrip()
