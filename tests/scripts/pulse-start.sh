@@ -63,9 +63,12 @@ case "$0" in
     cat "$(cd "$1" && pwd)/pulse.env"
     ;;
 *)
-    PULSE_START_SELF=${PULSE_START_SELF:-tests/scripts/pulse-start.sh}
+    # shellcheck disable=SC3028
+    PULSE_START_SELF=${PULSE_START_SELF:-${BASH_SOURCE:-tests/scripts/pulse-start.sh}}
     if pulse_start "$@"; then
         . "$(cd "$1" && pwd)/pulse.env"
+    else
+        return 1
     fi
     ;;
 esac
