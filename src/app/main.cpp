@@ -1,7 +1,39 @@
+#include "app/programinfo.h"
+#include "app/zibapplication.h"
+#include "platform/clock.h"
+#include "platform/lockfileinstancelock.h"
+#include "platform/messageboxdialogs.h"
+#include "platform/platformservices.h"
+#include "platform/qsettingsstore.h"
+#include "platform/taskbarbutton.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Positions and stay-on-top need X11; a Wayland session runs us through XWayland when it can.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(ProgramInfo::title());
+    // The desktop clock plays the main window: closing other windows never ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    QSettingsStore settings;
+    MessageBoxDialogs dialogs;
+    TaskbarState taskbar;
+    PlatformServices services;
+    services.clock = &clock;
+    services.settings = &settings;
+    services.dialogs = &dialogs;
+    services.taskbar = &taskbar;
+
+    LockFileInstanceLock lock(ProgramInfo::instanceName());
+    ZibApplication zib(services, QApplication::applicationDirPath());
+    QObject::connect(&zib, &ZibApplication::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    if (zib.start(lock) != ZibApplication::StartResult::Running)
+        return 0;
+    return QApplication::exec();
 }

@@ -1,0 +1,67 @@
+// The events file of the main window's list: writing it after every change, loading it with its
+// checks, report and backup.
+#include "alarms/alarmlistmodel.h"
+#include "alarms/eventsfile.h"
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "platform/dialogs.h"
+#include "platform/taskbarbutton.h"
+#include "popups/tmsgout.h"
+#include "settings/tsetup.h"
+
+#include <QFileInfo>
+
+namespace {
+QString openErrorText(const QString& fileName, const QString& error)
+{
+    return QStringLiteral("Error occurred when trying to open ") + fileName + QStringLiteral("\r\nError # ") + error;
+}
+} // namespace
+
+bool TfrmMain::SaveAlarmEvents()
+{
+    const FileResult result = writeEventsFile(eventsFilePath(), m_alarms->events());
+    if (!result.ok)
+        m_services.dialogs->message(openErrorText(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
+    return result.ok;
+}
+
+void TfrmMain::LoadAlarmEvents()
+{
+    m_loading = true;
+    m_alarms->clear();
+    const DateDisplayOptions options = m_setup.dateDisplayOptions();
+    EventsLoadContext context;
+    context.lastCheckDate = LastCheckDate;
+    context.lastCheckTime = LastCheckTime;
+    context.renderDate = [&](const QString& ymd) { return m_dates.RenderDate(ymd, options); };
+    context.displayTime = [&](const QString& time24) { return m_dates.displayTime(time24); };
+    EventsLoadResult loaded = readEventsFile(eventsFilePath(), context);
+
+    if (loaded.status == EventsLoadResult::Status::OpenFailed) {
+        m_services.dialogs->message(openErrorText(m_eventsFileName, loaded.error), Dialogs::Icon::Error, {}, this);
+    } else if (loaded.corrupted) {
+        m_services.dialogs->message(m_eventsFileName + QStringLiteral(" is corrupted. Fail to load alarm events."),
+                                    Dialogs::Icon::Error, {}, this);
+    }
+    m_alarms->replaceAll(std::move(loaded.events));
+
+    if (!loaded.report.isEmpty()) {
+        const QString backupName = backupFileName(m_eventsFileName);
+        CopyFileData(eventsFilePath(), m_clock.programDir() + backupName);
+        auto* report = new TMsgOut(m_services, m_clock, this,
+                                   [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
+        report->setMessage(loadReportMessage(backupName, loaded.report));
+        report->show();
+        m_services.taskbar->show();
+    }
+    m_loading = false;
+}
+
+bool TfrmMain::CopyFileData(const QString& source, const QString& destination)
+{
+    const FileResult result = copyFileData(source, destination);
+    if (!result.ok)
+        m_services.dialogs->message(result.error, Dialogs::Icon::Error, {}, this);
+    return result.ok;
+}

@@ -1,0 +1,439 @@
+#include "app/tfrmmain.h"
+
+#include "alarms/alarmlistmodel.h"
+#include "alarms/timegrid.h"
+#include "app/mainformsettings.h"
+#include "app/programinfo.h"
+#include "clock/tsmallclock.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "platform/taskbarbutton.h"
+#include "settings/tsetup.h"
+#include "widgets/dropdowncombobox.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int listColumnWidths[] = {85, 160, 85, 200};
+constexpr int gridColumnWidths[] = {19, 8, 19, 8, 19, 24};
+constexpr int firstHiddenColumn = ColSoundRun;
+
+template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName = {})
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QToolButton* speedButton(const char* objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = named(new QToolButton(parent), objectName, caption);
+    button->setText(caption);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+QToolButton* hintButton(const char* objectName, const QString& hint, QWidget* parent)
+{
+    auto* button = named(new QToolButton(parent), objectName, hint);
+    button->setToolTip(hint);
+    return button;
+}
+} // namespace
+
+TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp& setup, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint)
+    , m_services(services)
+    , m_clock(clock)
+    , m_setup(setup)
+    , m_dates(QLocale::system())
+{
+    setObjectName(QStringLiteral("TfrmMain"));
+    setWindowTitle(QStringLiteral("Zib Alarm Clock"));
+    createControls();
+    createMenu();
+    layOutControls();
+
+    connect(btnExit, &QPushButton::clicked, this, &TfrmMain::btnExitClick);
+    connect(mnuSettings, &QAction::triggered, this, &TfrmMain::mnuSettingsClick);
+    connect(smACHelp, &QAction::triggered, this, &TfrmMain::smACHelpClick);
+    connect(rbWave, &QRadioButton::clicked, this, &TfrmMain::rbWaveMouseUp);
+    connect(rbInternalSpeaker, &QRadioButton::clicked, this, &TfrmMain::rbInternalSpeakerMouseUp);
+    connect(cbTestSongs, &QComboBox::activated, this, &TfrmMain::cbTestSongsClick);
+    connect(static_cast<DropDownComboBox*>(cbTestSongs), &DropDownComboBox::droppingDown, this,
+            &TfrmMain::cbTestSongsDropDown);
+    connect(m_alarms, &AlarmListModel::enabledChangedByUser, this, [this] { SaveAlarmEvents(); });
+    connect(&m_setup, &TSetUp::aboutToClose, this, &TfrmMain::refreshEffectiveDateAfterSettings);
+    connect(&m_setup, &TSetUp::listFontApplied, this, [this](const QFont& font) { lvMain->setFont(font); });
+    m_setup.setMainWindow(this);
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::createControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_alarms = new AlarmListModel(this);
+    lvMain = named(new QTreeView(central), "lvMain", QStringLiteral("Alarm events"));
+    lvMain->setModel(m_alarms);
+    lvMain->setRootIsDecorated(false);
+    lvMain->setItemsExpandable(false);
+    lvMain->setUniformRowHeights(true);
+    lvMain->setAllColumnsShowFocus(true);
+    lvMain->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvMain->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvMain->setFocusPolicy(Qt::ClickFocus);
+    lvMain->header()->setSectionsMovable(false);
+    lvMain->header()->setStretchLastSection(false);
+    for (int column = 0; column < firstHiddenColumn; ++column)
+        lvMain->setColumnWidth(column, listColumnWidths[column]);
+    // The program's own columns: they hold what the visible texts are made from.
+    for (int column = firstHiddenColumn; column < AlarmColumnCount; ++column)
+        lvMain->header()->setSectionHidden(column, true);
+
+    sbLoad = speedButton("sbLoad", QStringLiteral("Load"), central);
+    btnSave = speedButton("btnSave", QStringLiteral("Save"), central);
+    btnEdit = named(new QPushButton(QStringLiteral("Edit"), central), "btnEdit", QStringLiteral("Edit"));
+    btnEdit->setCheckable(true);
+    btnEdit->setFocusPolicy(Qt::NoFocus);
+    btnCopy = speedButton("btnCopy", QStringLiteral("Copy"), central);
+    btnDelete = speedButton("btnDelete", QStringLiteral("Delete"), central);
+    btnClearAll = named(new QPushButton(QStringLiteral("Clear"), central), "btnClearAll", QStringLiteral("Clear"));
+    btnClearAll->setShortcut(Qt::Key_Escape);
+    btnDisabledAll = hintButton("btnDisabledAll", QStringLiteral("Disabled all alarm events"), central);
+    btnDisabledAll->setCheckable(true);
+    btnDisabledAll->setFocusPolicy(Qt::NoFocus);
+    btnDisabledAll->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
+
+    gbInp = named(new QGroupBox(central), "gbInp");
+    lblMain = named(new QLabel(QStringLiteral("New Alarm :"), gbInp), "lblMain", QStringLiteral("New Alarm :"));
+    sgTime = named(new QTableWidget(1, 6, gbInp), "sgTime", QStringLiteral("Time"));
+    sgTime->horizontalHeader()->hide();
+    sgTime->verticalHeader()->hide();
+    sgTime->setShowGrid(false);
+    sgTime->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgTime->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgTime->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgTime->verticalHeader()->setDefaultSectionSize(18);
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPixelSize(13);
+    sgTime->setFont(gridFont);
+    UpDown1 = named(new QSpinBox(gbInp), "UpDown1", QStringLiteral("Up-down"));
+    UpDown1->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    cbSchedule = named(new QComboBox(gbInp), "cbSchedule", QStringLiteral("Schedule"));
+    cbSchedule->setToolTip(QStringLiteral("Schedule"));
+    cbPlayTimes = named(new QComboBox(gbInp), "cbPlayTimes", QStringLiteral("Times of playing sound"));
+    cbPlayTimes->setToolTip(QStringLiteral("Times of playing sound"));
+    edRunPara = named(new QLineEdit(gbInp), "edRunPara", QStringLiteral("Run this application and its parameters"));
+    edRunPara->setToolTip(QStringLiteral("Run this application and its parameters"));
+    edRunPara->setEnabled(false);
+    btnTestRunApp = hintButton("btnTestRunApp", QStringLiteral("Test"), gbInp);
+    btnTestRunApp->setText(QStringLiteral("..."));
+    btnTestRunApp->setEnabled(false);
+    lblEffectiveDate = named(new QLabel(gbInp), "lblEffectiveDate", QStringLiteral("Effective date"));
+    lblEffectiveDate->setAutoFillBackground(true);
+    lblEffectiveDate->setTextFormat(Qt::PlainText);
+    lblEffectiveDate->setCursor(Qt::PointingHandCursor);
+    btnAddMsg = named(new QPushButton(QStringLiteral("Add"), gbInp), "btnAddMsg", QStringLiteral("Add with message"));
+    btnAddMsg->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    btnAddMsg->setLayoutDirection(Qt::RightToLeft);
+    btnAdd = named(new QPushButton(QStringLiteral("Add"), gbInp), "btnAdd", QStringLiteral("Add"));
+    MonthCalendar1 = named(new QCalendarWidget(central), "MonthCalendar1", QStringLiteral("Effective date"));
+    MonthCalendar1->hide();
+
+    GroupBox1 = named(new QGroupBox(QStringLiteral(" So&ng "), central), "GroupBox1", QStringLiteral("Song"));
+    rbWave = named(new QRadioButton(QStringLiteral("Wave"), GroupBox1), "rbWave", QStringLiteral("Wave"));
+    rbInternalSpeaker = named(new QRadioButton(QStringLiteral("Int Speaker"), GroupBox1), "rbInternalSpeaker",
+                              QStringLiteral("Int Speaker"));
+    cbTestSongs = named(new DropDownComboBox(GroupBox1), "cbTestSongs", QStringLiteral("Song"));
+    btnTestSongs = hintButton("btnTestSongs", QStringLiteral("Play"), GroupBox1);
+    btnTestSongs->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    btnStop = hintButton("btnStop", QStringLiteral("Stop"), GroupBox1);
+    btnStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    chkSnooze = named(new QCheckBox(QStringLiteral("Chime"), GroupBox1), "chkSnooze", QStringLiteral("Chime"));
+    cbChimeTime = named(new DropDownComboBox(GroupBox1), "cbChimeTime", QStringLiteral("Chime time"));
+
+    btnExit = named(new QPushButton(QStringLiteral("&Exit"), central), "btnExit", QStringLiteral("Exit"));
+
+    MainTimer = new QTimer(this);
+    MainTimer->setObjectName(QStringLiteral("MainTimer"));
+    MainTimer->setInterval(500);
+    MainTimer->setTimerType(Qt::PreciseTimer);
+}
+
+void TfrmMain::createMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    mShow = bar->addAction(QStringLiteral("Sh&ow"));
+    mShow->setObjectName(QStringLiteral("mShow"));
+    mnuSettings = bar->addAction(QStringLiteral("&Settings"));
+    mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mHelp"));
+    smACHelp = help->addAction(QStringLiteral("Alarm Clock Help"));
+    smACHelp->setObjectName(QStringLiteral("smACHelp"));
+    smAbout = help->addAction(QStringLiteral("About"));
+    smAbout->setObjectName(QStringLiteral("smAbout"));
+    // The desktop clock's face and the about box are not here yet.
+    mShow->setEnabled(false);
+    smAbout->setEnabled(false);
+}
+
+void TfrmMain::layOutControls()
+{
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{sbLoad, btnSave, btnEdit, btnCopy, btnDelete, btnClearAll, btnDisabledAll})
+        buttons->addWidget(w);
+    buttons->addStretch();
+
+    int gridWidth = 14;
+    for (int column = 0; column < 6; ++column) {
+        sgTime->setColumnWidth(column, gridColumnWidths[column]);
+        gridWidth += gridColumnWidths[column];
+    }
+    sgTime->setFixedSize(gridWidth, 18 + 4);
+
+    auto* editor = new QGridLayout(gbInp);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(sgTime);
+    timeRow->addWidget(UpDown1);
+    timeRow->addStretch();
+    editor->addWidget(lblMain, 0, 0);
+    editor->addLayout(timeRow, 0, 1);
+    editor->addWidget(cbSchedule, 1, 0);
+    editor->addWidget(cbPlayTimes, 1, 1);
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(edRunPara);
+    runRow->addWidget(btnTestRunApp);
+    editor->addLayout(runRow, 2, 0, 1, 2);
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(lblEffectiveDate, 1);
+    addRow->addWidget(btnAddMsg);
+    addRow->addWidget(btnAdd);
+    editor->addLayout(addRow, 3, 0, 1, 2);
+
+    auto* song = new QGridLayout(GroupBox1);
+    song->addWidget(rbWave, 0, 0);
+    song->addWidget(rbInternalSpeaker, 0, 1, 1, 2);
+    song->addWidget(cbTestSongs, 1, 0, 1, 2);
+    auto* play = new QHBoxLayout;
+    play->addWidget(btnTestSongs);
+    play->addWidget(btnStop);
+    song->addLayout(play, 1, 2);
+    song->addWidget(chkSnooze, 2, 0);
+    song->addWidget(cbChimeTime, 2, 1, 1, 2);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(gbInp, 3);
+    lower->addWidget(GroupBox1, 2);
+
+    auto* exitRow = new QHBoxLayout;
+    exitRow->addStretch();
+    exitRow->addWidget(btnExit);
+
+    auto* main = new QVBoxLayout(centralWidget());
+    main->setContentsMargins(9, 9, 9, 9);
+    main->addWidget(lvMain, 1);
+    main->addLayout(buttons);
+    main->addLayout(lower);
+    main->addLayout(exitRow);
+}
+
+void TfrmMain::FormCreate()
+{
+    setWindowIcon(m_clock.windowIcon());
+    if (screen()->logicalDotsPerInch() <= 96)
+        resize(488, 379);
+    else
+        resize(595, 459);
+
+    cbPlayTimes->addItems(
+        {QStringLiteral("Once"), QStringLiteral("Twice"), QStringLiteral("Thrice"), QStringLiteral("Repeat")});
+    cbPlayTimes->setCurrentIndex(0);
+    cbSchedule->addItems({QStringLiteral("None"), QStringLiteral("None Every"), QStringLiteral("Every Day"),
+                          QStringLiteral("Monthly"), QStringLiteral("Mon"), QStringLiteral("Tue"),
+                          QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
+                          QStringLiteral("Sun")});
+    cbSchedule->setCurrentIndex(0);
+    cbSchedule->setMaxVisibleItems(cbSchedule->count());
+    cbChimeTime->addItems({QStringLiteral("Quarter"), QStringLiteral("Half Hour"), QStringLiteral("Top")});
+    for (int minutes = 1; minutes <= 60; ++minutes)
+        cbChimeTime->addItem(QString::number(minutes));
+    cbChimeTime->setCurrentIndex(-1);
+
+    fillSongBox(readSetting(MainFormValue::outputDevice), readSetting(MainFormValue::songName));
+
+    const QDateTime now = m_services.clock->now();
+    UpDateMyShortDateNDateTimeFormat();
+    lblEffectiveDate->setText(m_dates.formatDate(now.date(), DisplayDateFormat));
+    ChosenDate = DateFormats::internalDate(now.date());
+    EffDateFontColor = lblEffectiveDate->palette().color(QPalette::WindowText);
+    EffDateBackColor = lblEffectiveDate->palette().color(QPalette::Window);
+    MonthCalendar1->setSelectedDate(now.date());
+    MonthCalendar1->adjustSize();
+    MonthCalendar1->move((width() - MonthCalendar1->width()) / 2, (height() - MonthCalendar1->height()) / 2 - 20);
+
+    LastCheckDate = DateFormats::internalDate(now.date());
+    LastCheckTime = DateFormats::internalTime(now.time());
+
+    ShowTimeInGrid(now.time());
+    sgTime->setCurrentCell(0, 0);
+    UpDown1->setRange(0, 13);
+    UpDown1->setValue(sgTime->item(0, 0)->text().toInt());
+
+    LoadMainFormSettings();
+}
+
+void TfrmMain::ShowTimeInGrid(const QTime& time)
+{
+    const TimeGridCells cells = timeGridForNow(time);
+    for (int column = 0; column < 6; ++column) {
+        auto* item = new QTableWidgetItem(cells[column]);
+        item->setTextAlignment(Qt::AlignCenter);
+        sgTime->setItem(0, column, item);
+    }
+}
+
+void TfrmMain::LoadMainFormSettings()
+{
+    const QSize screenSize = screen()->geometry().size();
+    const MainFormSettings saved =
+        MainFormSettings::read([this](const QString& name) { return readSetting(name); }, screenSize);
+    move(saved.left.value_or(x()), saved.top.value_or(y()));
+    resize(saved.width.value_or(width()), saved.height.value_or(height()));
+    for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
+        if (saved.columnWidths[column] && column < firstHiddenColumn)
+            lvMain->setColumnWidth(column, *saved.columnWidths[column]);
+    }
+    QFont listFont = lvMain->font();
+    if (saved.fontName)
+        listFont.setFamily(*saved.fontName);
+    if (saved.fontSize)
+        listFont.setPointSize(*saved.fontSize);
+    lvMain->setFont(listFont);
+}
+
+void TfrmMain::btnExitClick()
+{
+    for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
+        const int width = lvMain->header()->isSectionHidden(column) ? 0 : lvMain->columnWidth(column);
+        writeSetting(MainFormValue::columnWidths[column], QString::number(width));
+    }
+    writeSetting(MainFormValue::top, QString::number(y()));
+    writeSetting(MainFormValue::left, QString::number(x()));
+    writeSetting(MainFormValue::width, QString::number(width()));
+    writeSetting(MainFormValue::height, QString::number(height()));
+    if (m_trayMode) {
+        hide();
+        if (m_clock.isShowing())
+            m_clock.activateWindow();
+        return;
+    }
+    emit quitRequested();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    // The window is left through Exit; its close box does nothing.
+    event->ignore();
+}
+
+void TfrmMain::mnuSettingsClick()
+{
+    m_services.taskbar->show();
+    m_setup.show();
+    m_setup.raise();
+    m_setup.activateWindow();
+}
+
+void TfrmMain::smACHelpClick()
+{
+    const QString path =
+        m_clock.programDir() + QStringLiteral("help") + QDir::separator() + QStringLiteral("achelp.htm");
+    if (!QFileInfo::exists(path)) {
+        m_services.dialogs->beep();
+        m_services.dialogs->inform(QStringLiteral("Help file not found. Visit Zib's home page to download one."), this);
+        return;
+    }
+    if (!m_services.shell->open(QUrl::fromLocalFile(path))) {
+        m_services.dialogs->refuse(QStringLiteral("This file extension(.htm or .html) is not associated with any "
+                                                  "application! Failing to open file."),
+                                   this);
+    }
+}
+
+void TfrmMain::UpDateMyShortDateNDateTimeFormat()
+{
+    DisplayDateFormat = m_dates.displayDateFormat(m_setup.dateDisplayOptions());
+}
+
+void TfrmMain::refreshEffectiveDateAfterSettings()
+{
+    UpDateMyShortDateNDateTimeFormat();
+    lblEffectiveDate->setText(m_dates.RenderDate(ChosenDate, m_setup.dateDisplayOptions()));
+}
+
+void TfrmMain::setEffectiveDateColours(bool today)
+{
+    QPalette palette = lblEffectiveDate->palette();
+    palette.setColor(QPalette::WindowText, today ? EffDateFontColor : EffDateBackColor);
+    palette.setColor(QPalette::Window, today ? EffDateBackColor : EffDateFontColor);
+    lblEffectiveDate->setPalette(palette);
+}
+
+QString TfrmMain::readSetting(const QString& name) const
+{
+    return m_clock.readSetting(name);
+}
+
+void TfrmMain::writeSetting(const QString& name, const QString& value)
+{
+    m_clock.writeSetting(name, value);
+}
+
+QString TfrmMain::today() const
+{
+    return DateFormats::internalDate(m_services.clock->now().date());
+}
+
+QString TfrmMain::now24() const
+{
+    return DateFormats::internalTime(m_services.clock->now().time());
+}
+
+QString TfrmMain::eventsFilePath() const
+{
+    return m_clock.programDir() + m_eventsFileName;
+}

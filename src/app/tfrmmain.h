@@ -1,0 +1,144 @@
+#pragma once
+
+#include "alarms/dateformats.h"
+#include "platform/platformservices.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+class AlarmListModel;
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+class QTreeView;
+class TSetUp;
+class TSmallClock;
+
+/// The main window: the alarm list, the editor, the song and chime controls and the menu.
+/// Its methods are split by concern over src/app, src/alarms and src/trigger.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp& setup, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    /// The last steps of the window's creation: tray decision, the events file name, loading the
+    /// list and starting the main timer. False when the user gave no file name: the program ends.
+    bool finishStartup();
+
+    AlarmListModel& alarms() { return *m_alarms; }
+    bool trayMode() const { return m_trayMode; }
+    void setTrayMode(bool on) { m_trayMode = on; }
+    QString eventsFilePath() const;
+
+    // Events file (src/alarms/tfrmmain_eventsfile.cpp)
+    bool SaveAlarmEvents();
+    void LoadAlarmEvents();
+    bool CopyFileData(const QString& source, const QString& destination);
+
+signals:
+    /// The user ended the program (Exit with tray mode off).
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void btnExitClick();
+    void mnuSettingsClick();
+    void smACHelpClick();
+    // Song box (src/app/tfrmmain_songbox.cpp)
+    void rbWaveMouseUp();
+    void rbInternalSpeakerMouseUp();
+    void cbTestSongsClick();
+    void cbTestSongsDropDown();
+    void ApplicationActivate();
+
+private:
+    void FormCreate();
+    void createControls();
+    void createMenu();
+    void layOutControls();
+    void LoadMainFormSettings();
+    void FillWaveList();
+    void SaveSongSettings();
+    void fillSongBox(const QString& outputDevice, const QString& songName);
+    void UpDateMyShortDateNDateTimeFormat();
+    void ShowTimeInGrid(const QTime& time);
+    QString GetAlarmEventsFileName();
+    void refreshEffectiveDateAfterSettings();
+    void setEffectiveDateColours(bool today);
+    QString readSetting(const QString& name) const;
+    void writeSetting(const QString& name, const QString& value);
+    QString today() const;
+    QString now24() const;
+
+public:
+    // Controls, by their given names.
+    QTreeView* lvMain = nullptr;
+    QToolButton* sbLoad = nullptr;
+    QToolButton* btnSave = nullptr;
+    QPushButton* btnEdit = nullptr;
+    QToolButton* btnCopy = nullptr;
+    QToolButton* btnDelete = nullptr;
+    QPushButton* btnClearAll = nullptr;
+    QToolButton* btnDisabledAll = nullptr;
+    QGroupBox* gbInp = nullptr;
+    QLabel* lblMain = nullptr;
+    QTableWidget* sgTime = nullptr;
+    QSpinBox* UpDown1 = nullptr;
+    QComboBox* cbSchedule = nullptr;
+    QComboBox* cbPlayTimes = nullptr;
+    QLineEdit* edRunPara = nullptr;
+    QToolButton* btnTestRunApp = nullptr;
+    QLabel* lblEffectiveDate = nullptr;
+    QPushButton* btnAddMsg = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QCalendarWidget* MonthCalendar1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QRadioButton* rbWave = nullptr;
+    QRadioButton* rbInternalSpeaker = nullptr;
+    QComboBox* cbTestSongs = nullptr;
+    QToolButton* btnTestSongs = nullptr;
+    QToolButton* btnStop = nullptr;
+    QCheckBox* chkSnooze = nullptr;
+    QComboBox* cbChimeTime = nullptr;
+    QPushButton* btnExit = nullptr;
+    QTimer* MainTimer = nullptr;
+    QAction* mShow = nullptr;
+    QAction* mnuSettings = nullptr;
+    QAction* smACHelp = nullptr;
+    QAction* smAbout = nullptr;
+
+private:
+    PlatformServices m_services;
+    TSmallClock& m_clock;
+    TSetUp& m_setup;
+    AlarmListModel* m_alarms = nullptr;
+    DateFormats m_dates;
+
+    QString m_eventsFileName;
+    bool m_trayMode = false;
+    /// While the loader runs nothing may fire: a partly loaded list must not be saved over the file.
+    bool m_loading = false;
+
+    QString DisplayDateFormat;
+    QString ChosenDate;
+    QString LastCheckDate;
+    QString LastCheckTime;
+    QColor EffDateFontColor;
+    QColor EffDateBackColor;
+};

@@ -1,0 +1,36 @@
+#include "app/zibapplication.h"
+
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "platform/dialogs.h"
+#include "platform/instancelock.h"
+#include "settings/tsetup.h"
+
+ZibApplication::ZibApplication(const PlatformServices& services, QString executableDir)
+    : m_services(services)
+    , m_executableDir(std::move(executableDir))
+{}
+
+ZibApplication::~ZibApplication()
+{
+    // The main window refers to the settings window and the clock; it goes first.
+    m_main.reset();
+    m_setup.reset();
+    m_clock.reset();
+}
+
+ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
+{
+    if (!lock.acquire()) {
+        m_services.dialogs->beep();
+        m_services.dialogs->inform(QStringLiteral("Zib Alarm Clock is already running."));
+        return StartResult::AlreadyRunning;
+    }
+    m_clock = std::make_unique<TSmallClock>(m_services, m_executableDir);
+    m_setup = std::make_unique<TSetUp>(m_services, *m_clock);
+    m_main = std::make_unique<TfrmMain>(m_services, *m_clock, *m_setup);
+    connect(m_main.get(), &TfrmMain::quitRequested, this, &ZibApplication::quitRequested);
+    if (!m_main->finishStartup())
+        return StartResult::NoEventsFile;
+    return StartResult::Running;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/platformservices.h"
+
+#include <QObject>
+#include <memory>
+
+class InstanceLock;
+class TSmallClock;
+class TSetUp;
+class TfrmMain;
+
+/// The program's start-up: one instance, then the three windows that live for the whole run,
+/// in their fixed order.
+class ZibApplication : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class StartResult { Running, AlreadyRunning, NoEventsFile };
+
+    ZibApplication(const PlatformServices& services, QString executableDir);
+    ~ZibApplication() override;
+
+    StartResult start(InstanceLock& lock);
+
+    TSmallClock* clock() const { return m_clock.get(); }
+    TSetUp* setup() const { return m_setup.get(); }
+    TfrmMain* mainWindow() const { return m_main.get(); }
+
+signals:
+    /// The user ended the program.
+    void quitRequested();
+
+private:
+    PlatformServices m_services;
+    QString m_executableDir;
+    std::unique_ptr<TSmallClock> m_clock;
+    std::unique_ptr<TSetUp> m_setup;
+    std::unique_ptr<TfrmMain> m_main;
+};

@@ -1,0 +1,277 @@
+// The main window's own behaviour: placement, column widths and list font kept across runs,
+// the song box, Exit, and the list written at every change the user makes.
+#include "alarms/alarmlistmodel.h"
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "fakeplatform.h"
+#include "settings/tsetup.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <QtTest>
+#include <memory>
+
+namespace {
+struct MainWindowFixture
+{
+    FakePlatform platform;
+    std::unique_ptr<TSmallClock> clock;
+    std::unique_ptr<TSetUp> setup;
+    std::unique_ptr<TfrmMain> window;
+
+    MainWindowFixture() { platform.settings.values["AlarmEventsFile"] = "events.acl"; }
+    TfrmMain& create()
+    {
+        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
+        setup = std::make_unique<TSetUp>(platform.services(), *clock);
+        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
+        return *window;
+    }
+    TfrmMain& start()
+    {
+        create();
+        window->finishStartup();
+        return *window;
+    }
+    void touch(const QString& name)
+    {
+        QFile file(platform.programFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+};
+
+QStringList items(const QComboBox* box)
+{
+    QStringList result;
+    for (int i = 0; i < box->count(); ++i)
+        result.append(box->itemText(i));
+    return result;
+}
+} // namespace
+
+class TestTfrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designSizeOnSmallScreens();
+    void restoresPlacementAtBoundaries();
+    void exitWritesPlacementInOrder();
+    void exitEndsTheProgramUnlessInTray();
+    void closeBoxDoesNotClose();
+    void speakerSongRestored();
+    void waveSongsListed();
+    void songChoiceIsSaved();
+    void droppingDownKeepsTheSong();
+    void usersTickIsWrittenAtOnce();
+    void failedSaveIsReported();
+    void helpFile();
+};
+
+void TestTfrmMain::designSizeOnSmallScreens()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.create();
+    QVERIFY(w.screen()->logicalDotsPerInch() <= 96);
+    QCOMPARE(w.size(), QSize(488, 379));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Zib Alarm Clock"));
+    QCOMPARE(w.lvMain->columnWidth(0), 85);
+    QCOMPARE(w.lvMain->columnWidth(3), 200);
+    for (int column = ColSoundRun; column < AlarmColumnCount; ++column)
+        QVERIFY(w.lvMain->header()->isSectionHidden(column));
+}
+
+void TestTfrmMain::restoresPlacementAtBoundaries()
+{
+    MainWindowFixture f;
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    f.platform.settings.values["MainFormWidth"] = "101";
+    f.platform.settings.values["MainFormHeight"] = QString::number(screen.height());
+    f.platform.settings.values["Main Top"] = QString::number(screen.height());
+    f.platform.settings.values["Main Left"] = "7";
+    f.platform.settings.values["PTColWidth"] = "10";
+    f.platform.settings.values["DateTimeColWidth"] = "11";
+    f.platform.settings.values["ScheduleColWidth"] = "399";
+    f.platform.settings.values["MessageColWidth"] = "400";
+    f.platform.settings.values["MainListFontSize"] = "14";
+    TfrmMain& w = f.create();
+    QCOMPARE(w.width(), 101);
+    QCOMPARE(w.height(), screen.height());
+    QCOMPARE(w.x(), 7);
+    QVERIFY(w.y() != screen.height());
+    QCOMPARE(w.lvMain->columnWidth(0), 85);
+    QCOMPARE(w.lvMain->columnWidth(1), 11);
+    QCOMPARE(w.lvMain->columnWidth(2), 399);
+    QCOMPARE(w.lvMain->columnWidth(3), 200);
+    QCOMPARE(w.lvMain->font().pointSize(), 14);
+}
+
+void TestTfrmMain::exitWritesPlacementInOrder()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    w.move(40, 30);
+    w.resize(500, 400);
+    w.lvMain->setColumnWidth(1, 150);
+    f.platform.settings.writes.clear();
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QCOMPARE(f.platform.settings.writes,
+             QStringList({"PTColWidth", "DateTimeColWidth", "ScheduleColWidth", "MessageColWidth", "SongRunColWidth",
+                          "Main Top", "Main Left", "MainFormWidth", "MainFormHeight"}));
+    QCOMPARE(f.platform.settings.values["DateTimeColWidth"], QStringLiteral("150"));
+    QCOMPARE(f.platform.settings.values["SongRunColWidth"], QStringLiteral("0"));
+    QCOMPARE(f.platform.settings.values["MainFormWidth"], QStringLiteral("500"));
+
+    // What Exit wrote is what the next start shows.
+    MainWindowFixture next;
+    next.platform.settings.values = f.platform.settings.values;
+    TfrmMain& again = next.create();
+    QCOMPARE(again.size(), QSize(500, 400));
+    QCOMPARE(again.lvMain->columnWidth(1), 150);
+}
+
+void TestTfrmMain::exitEndsTheProgramUnlessInTray()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    QSignalSpy quit(&w, &TfrmMain::quitRequested);
+    w.setTrayMode(true);
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QCOMPARE(quit.count(), 0);
+    QVERIFY(!w.isVisible());
+    w.setTrayMode(false);
+    w.show();
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QCOMPARE(quit.count(), 1);
+}
+
+void TestTfrmMain::closeBoxDoesNotClose()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QVERIFY(!(w.windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+void TestTfrmMain::speakerSongRestored()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Main Output Device"] = "Internal Speaker";
+    f.platform.settings.values["Main Song Name"] = "Game";
+    TfrmMain& w = f.create();
+    QVERIFY(w.rbInternalSpeaker->isChecked());
+    QCOMPARE(items(w.cbTestSongs), QStringList({"Hurry", "Game"}));
+    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Game"));
+}
+
+void TestTfrmMain::waveSongsListed()
+{
+    MainWindowFixture f;
+    f.touch("Bell.wav");
+    f.touch("Chimes.WAV");
+    f.touch("events.acl");
+    f.platform.settings.values["Main Song Name"] = "Nothing";
+    TfrmMain& w = f.create();
+    QVERIFY(w.rbWave->isChecked());
+    QCOMPARE(items(w.cbTestSongs), QStringList({"Bell", "Chimes"}));
+    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Bell"));
+}
+
+void TestTfrmMain::songChoiceIsSaved()
+{
+    MainWindowFixture f;
+    f.touch("Bell.wav");
+    TfrmMain& w = f.start();
+    f.platform.settings.writes.clear();
+    QTest::mouseClick(w.rbInternalSpeaker, Qt::LeftButton);
+    QCOMPARE(f.platform.settings.writes, QStringList({"Main Song Name", "Main Output Device"}));
+    QCOMPARE(f.platform.settings.values["Main Song Name"], QStringLiteral("Hurry"));
+    QCOMPARE(f.platform.settings.values["Main Output Device"], QStringLiteral("Internal Speaker"));
+    QTest::mouseClick(w.rbWave, Qt::LeftButton);
+    QCOMPARE(f.platform.settings.values["Main Song Name"], QStringLiteral("Bell"));
+    QCOMPARE(f.platform.settings.values["Main Output Device"], QStringLiteral("Wave"));
+
+    // Wave output with no wave file selects nothing, and nothing is written.
+    QFile::remove(f.platform.programFile("Bell.wav"));
+    f.platform.settings.writes.clear();
+    QTest::mouseClick(w.rbWave, Qt::LeftButton);
+    QCOMPARE(w.cbTestSongs->currentIndex(), -1);
+    QVERIFY(f.platform.settings.writes.isEmpty());
+}
+
+void TestTfrmMain::droppingDownKeepsTheSong()
+{
+    MainWindowFixture f;
+    f.touch("Bell.wav");
+    f.touch("Chimes.wav");
+    f.platform.settings.values["Main Song Name"] = "Chimes";
+    TfrmMain& w = f.start();
+    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
+    f.touch("Alarm.wav");
+    w.cbTestSongs->showPopup();
+    QCOMPARE(items(w.cbTestSongs), QStringList({"Alarm", "Bell", "Chimes"}));
+    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
+    QTest::keyClick(w.cbTestSongs->view(), Qt::Key_Escape);
+    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
+}
+
+void TestTfrmMain::usersTickIsWrittenAtOnce()
+{
+    MainWindowFixture f;
+    QFile file(f.platform.programFile("events.acl"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("evt*-1*23:30:00*On*NoShell*Once*Every Day*Wake*-1*\r\n");
+    file.close();
+    TfrmMain& w = f.start();
+    QCOMPARE(w.alarms().rowCount(), 1);
+    QVERIFY(w.alarms().setData(w.alarms().index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("evt*-1*23:30:00*Off*NoShell*Once*Every Day*Wake*-1*\r\n"));
+}
+
+void TestTfrmMain::failedSaveIsReported()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    // A folder where the events file should be: nothing can be written there.
+    QVERIFY(QDir(f.platform.programFolder.path()).mkdir("events.acl"));
+    f.platform.dialogs.reset();
+    QVERIFY(!w.SaveAlarmEvents());
+    QCOMPARE(f.platform.dialogs.boxes.size(), 1);
+    QVERIFY2(
+        f.platform.dialogs.boxes.first().text.startsWith("Error occurred when trying to open events.acl\r\nError # "),
+        qPrintable(f.platform.dialogs.boxes.first().text));
+    QCOMPARE(f.platform.dialogs.boxes.first().icon, Dialogs::Icon::Error);
+    QVERIFY(QFileInfo(f.platform.programFile("events.acl")).isDir());
+}
+
+void TestTfrmMain::helpFile()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    w.smACHelp->trigger();
+    QCOMPARE(f.platform.dialogs.beeps, 1);
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"Help file not found. Visit Zib's home page to download one."});
+    QVERIFY(f.platform.shell.opened.isEmpty());
+
+    QVERIFY(QDir(f.platform.programFolder.path()).mkdir("help"));
+    f.touch("help/achelp.htm");
+    w.smACHelp->trigger();
+    QCOMPARE(f.platform.shell.opened, QList<QUrl>{QUrl::fromLocalFile(f.platform.programFile("help/achelp.htm"))});
+
+    f.platform.shell.result = false;
+    f.platform.dialogs.reset();
+    w.smACHelp->trigger();
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"This file extension(.htm or .html) is not associated with any "
+                                                     "application! Failing to open file."});
+}
+
+QTEST_MAIN(TestTfrmMain)
+#include "tst_tfrmmain.moc"
