@@ -103,6 +103,7 @@ void TfrmMain::createControls()
     setCentralWidget(central);
 
     m_alarms = new AlarmListModel(this);
+    m_alarms->setImages({QIcon(QStringLiteral(":/icons/bell.png")), QIcon(QStringLiteral(":/icons/exclamation.png"))});
     lvMain = named(new QTreeView(central), "lvMain", QStringLiteral("Alarm events"));
     lvMain->setModel(m_alarms);
     lvMain->setRootIsDecorated(false);

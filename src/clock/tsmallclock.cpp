@@ -4,6 +4,7 @@
 #include "platform/settingsstore.h"
 
 #include <QDir>
+#include <QIcon>
 
 TSmallClock::TSmallClock(const PlatformServices& services, const QString& executableDir, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -15,6 +16,10 @@ TSmallClock::TSmallClock(const PlatformServices& services, const QString& execut
 
 void TSmallClock::FormCreate(const QString& executableDir)
 {
+    QIcon icon;
+    for (const char* name : {":/icons/zibac.png", ":/icons/zibac-64.png", ":/icons/zibac-256.png"})
+        icon.addFile(QLatin1String(name));
+    setWindowIcon(icon);
     m_programDir = QDir::toNativeSeparators(executableDir);
     if (!m_programDir.endsWith(QDir::separator()))
         m_programDir += QDir::separator();
