@@ -61,7 +61,7 @@ void TfrmMain::LoadAlarmEvents()
 bool TfrmMain::CopyFileData(const QString& source, const QString& destination)
 {
     const FileResult result = copyFileData(source, destination);
-    if (!result.ok)
-        m_services.dialogs->message(result.error, Dialogs::Icon::Error, {}, this);
+    for (const QString& text : result.messages)
+        m_services.dialogs->message(text, Dialogs::Icon::Error, {}, this);
     return result.ok;
 }

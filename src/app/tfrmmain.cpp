@@ -11,6 +11,7 @@
 #include "platform/taskbarbutton.h"
 #include "settings/tsetup.h"
 #include "widgets/dropdowncombobox.h"
+#include "widgets/updown.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -28,13 +29,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int listColumnWidths[] = {85, 160, 85, 200};
@@ -116,6 +117,7 @@ void TfrmMain::createControls()
     lvMain->setFocusPolicy(Qt::ClickFocus);
     lvMain->header()->setSectionsMovable(false);
     lvMain->header()->setStretchLastSection(false);
+    lvMain->header()->setMinimumSectionSize(1);
     for (int column = 0; column < firstHiddenColumn; ++column)
         lvMain->setColumnWidth(column, listColumnWidths[column]);
     // The program's own columns: they hold what the visible texts are made from.
@@ -131,6 +133,8 @@ void TfrmMain::createControls()
     btnDelete = speedButton("btnDelete", QStringLiteral("Delete"), central);
     btnClearAll = named(new QPushButton(QStringLiteral("Clear"), central), "btnClearAll", QStringLiteral("Clear"));
     btnClearAll->setShortcut(Qt::Key_Escape);
+    for (QPushButton* button : {btnEdit, btnClearAll})
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     btnDisabledAll = hintButton("btnDisabledAll", QStringLiteral("Disabled all alarm events"), central);
     btnDisabledAll->setCheckable(true);
     btnDisabledAll->setFocusPolicy(Qt::NoFocus);
@@ -140,8 +144,10 @@ void TfrmMain::createControls()
     lblMain = named(new QLabel(QStringLiteral("New Alarm :"), gbInp), "lblMain", QStringLiteral("New Alarm :"));
     sgTime = named(new QTableWidget(1, 6, gbInp), "sgTime", QStringLiteral("Time"));
     sgTime->horizontalHeader()->hide();
+    sgTime->horizontalHeader()->setMinimumSectionSize(1);
     sgTime->verticalHeader()->hide();
     sgTime->setShowGrid(false);
+    sgTime->setTextElideMode(Qt::ElideNone);
     sgTime->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgTime->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sgTime->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -149,8 +155,7 @@ void TfrmMain::createControls()
     QFont gridFont(QStringLiteral("Arial"));
     gridFont.setPixelSize(13);
     sgTime->setFont(gridFont);
-    UpDown1 = named(new QSpinBox(gbInp), "UpDown1", QStringLiteral("Up-down"));
-    UpDown1->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    UpDown1 = named(new UpDown(gbInp), "UpDown1", QStringLiteral("Up-down"));
     cbSchedule = named(new QComboBox(gbInp), "cbSchedule", QStringLiteral("Schedule"));
     cbSchedule->setToolTip(QStringLiteral("Schedule"));
     cbPlayTimes = named(new QComboBox(gbInp), "cbPlayTimes", QStringLiteral("Times of playing sound"));
@@ -219,12 +224,19 @@ void TfrmMain::layOutControls()
         buttons->addWidget(w);
     buttons->addStretch();
 
-    int gridWidth = 14;
+    // The design widths suit the narrow font they were drawn for; wider fonts widen the cells.
+    const QFontMetrics metrics(sgTime->font());
+    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("00")) + 10;
+    const int markerWidth = metrics.horizontalAdvance(QStringLiteral("PM")) + 10;
+    const int separatorWidth = metrics.horizontalAdvance(QLatin1Char(':')) + 4;
+    const int neededWidths[] = {numberWidth, separatorWidth, numberWidth, separatorWidth, numberWidth, markerWidth};
+    int gridWidth = 2 * sgTime->frameWidth();
     for (int column = 0; column < 6; ++column) {
-        sgTime->setColumnWidth(column, gridColumnWidths[column]);
-        gridWidth += gridColumnWidths[column];
+        const int width = std::max(gridColumnWidths[column], neededWidths[column]);
+        sgTime->setColumnWidth(column, width);
+        gridWidth += width;
     }
-    sgTime->setFixedSize(gridWidth, 18 + 4);
+    sgTime->setFixedSize(gridWidth, metrics.height() + 8);
 
     auto* editor = new QGridLayout(gbInp);
     auto* timeRow = new QHBoxLayout;
@@ -294,7 +306,9 @@ void TfrmMain::FormCreate()
         cbChimeTime->addItem(QString::number(minutes));
     cbChimeTime->setCurrentIndex(-1);
 
-    fillSongBox(readSetting(MainFormValue::outputDevice), readSetting(MainFormValue::songName));
+    const QString outputDevice = readSetting(MainFormValue::outputDevice);
+    const QString songName = readSetting(MainFormValue::songName);
+    fillSongBox(outputDevice, songName);
 
     const QDateTime now = m_services.clock->now();
     UpDateMyShortDateNDateTimeFormat();
@@ -312,7 +326,7 @@ void TfrmMain::FormCreate()
     ShowTimeInGrid(now.time());
     sgTime->setCurrentCell(0, 0);
     UpDown1->setRange(0, 13);
-    UpDown1->setValue(sgTime->item(0, 0)->text().toInt());
+    UpDown1->setPosition(sgTime->item(0, 0)->text().toInt());
 
     LoadMainFormSettings();
 }

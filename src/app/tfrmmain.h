@@ -17,13 +17,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
 class TSetUp;
 class TSmallClock;
+class UpDown;
 
 /// The main window: the alarm list, the editor, the song and chime controls and the menu.
 /// Its methods are split by concern over src/app, src/alarms and src/trigger.
@@ -99,7 +99,7 @@ public:
     QGroupBox* gbInp = nullptr;
     QLabel* lblMain = nullptr;
     QTableWidget* sgTime = nullptr;
-    QSpinBox* UpDown1 = nullptr;
+    UpDown* UpDown1 = nullptr;
     QComboBox* cbSchedule = nullptr;
     QComboBox* cbPlayTimes = nullptr;
     QLineEdit* edRunPara = nullptr;
