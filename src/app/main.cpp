@@ -1,13 +1,19 @@
 #include "app/programinfo.h"
 #include "app/zibapplication.h"
+#include "platform/audio/sndfilewaveplayer.h"
+#include "platform/audio/speakertoneoutput.h"
 #include "platform/clock.h"
+#include "platform/desktopshell.h"
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxdialogs.h"
 #include "platform/platformservices.h"
+#include "platform/processcommandrunner.h"
 #include "platform/qsettingsstore.h"
 #include "platform/taskbarbutton.h"
+#include "platform/xdg/xdgautostartentry.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +23,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zibac-256.png")));
     // The desktop clock plays the main window: closing other windows never ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -24,11 +31,12 @@ int main(int argc, char* argv[])
     QSettingsStore settings;
     MessageBoxDialogs dialogs;
     TaskbarState taskbar;
-    PlatformServices services;
-    services.clock = &clock;
-    services.settings = &settings;
-    services.dialogs = &dialogs;
-    services.taskbar = &taskbar;
+    SndfileWavePlayer wave;
+    SpeakerToneOutput tone;
+    ProcessCommandRunner commands;
+    DesktopShell shell;
+    XdgAutostartEntry autostart;
+    const PlatformServices services{&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart};
 
     LockFileInstanceLock lock(ProgramInfo::instanceName());
     ZibApplication zib(services, QApplication::applicationDirPath());
