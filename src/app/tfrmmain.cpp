@@ -92,6 +92,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(&m_setup, &TSetUp::aboutToClose, this, &TfrmMain::refreshEffectiveDateAfterSettings);
     connect(&m_setup, &TSetUp::listFontApplied, this, [this](const QFont& font) { lvMain->setFont(font); });
     m_setup.setMainWindow(this);
+    createTrigger();
 
     FormCreate();
 }

@@ -2,12 +2,18 @@
 
 #include "alarms/dateformats.h"
 #include "platform/platformservices.h"
+#include "trigger/chime.h"
+#include "trigger/soundplayer.h"
+#include "trigger/speakerrepeat.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class AlarmListModel;
+struct AlarmEvent;
+class QPersistentModelIndex;
 class QAction;
 class QCalendarWidget;
 class QCheckBox;
@@ -21,6 +27,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class TBTBeeper;
 class TSetUp;
 class TSmallClock;
 class UpDown;
@@ -49,6 +56,12 @@ public:
     void LoadAlarmEvents();
     bool CopyFileData(const QString& source, const QString& destination);
 
+    // Main timer, sound, chime and commands (src/trigger/tfrmmain_trigger.cpp)
+    /// Plays the chosen song; every caller passes the song box's text as the song.
+    void PlaySound(const QString& playTimes, const QString& song);
+    /// The Stop command of the stop button, the tray menu and the desktop clock.
+    void StopSound();
+
 signals:
     /// The user ended the program (Exit with tray mode off).
     void quitRequested();
@@ -66,6 +79,11 @@ private slots:
     void cbTestSongsClick();
     void cbTestSongsDropDown();
     void ApplicationActivate();
+    // Main timer, sound, chime (src/trigger/tfrmmain_trigger.cpp)
+    void MainTimerTimer();
+    void btnTestSongsClick();
+    void btnStopClick();
+    void cbChimeTimeChange();
 
 private:
     void FormCreate();
@@ -85,6 +103,12 @@ private:
     void writeSetting(const QString& name, const QString& value);
     QString today() const;
     QString now24() const;
+    void createTrigger();
+    void FireAlarmEvent(int row);
+    void ShowAlarmMessage(const AlarmEvent& event, const QPersistentModelIndex& row);
+    void RunApplication(const QString& command);
+    void showSoundWarning(const QString& text, SoundPlayer::Warning kind);
+    void ChimeCheck(int minute);
 
 public:
     // Controls, by their given names.
@@ -122,6 +146,7 @@ public:
     QAction* mnuSettings = nullptr;
     QAction* smACHelp = nullptr;
     QAction* smAbout = nullptr;
+    TBTBeeper* BTBeeper1 = nullptr;
 
 private:
     PlatformServices m_services;
@@ -141,4 +166,9 @@ private:
     QString LastCheckTime;
     QColor EffDateFontColor;
     QColor EffDateBackColor;
+    /// Today, as the due scan last stored it; the sort on "PT" reads it.
+    QString LastExamineDate;
+    SpeakerRepeat m_speakerRepeat;
+    Chime m_chime;
+    std::unique_ptr<SoundPlayer> m_sound;
 };
