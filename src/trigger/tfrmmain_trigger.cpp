@@ -1,0 +1,165 @@
+// The main timer of the main window: day change, chime, firing due events, the speaker repeat
+// and the title clock; sound playback and running an event's command.
+#include "alarms/alarmlistmodel.h"
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "platform/clock.h"
+#include "platform/commandrunner.h"
+#include "platform/dialogs.h"
+#include "platform/taskbarbutton.h"
+#include "platform/waveplayer.h"
+#include "popups/tmsgout.h"
+#include "popups/twarning.h"
+#include "settings/tsetup.h"
+#include "speaker/tbtbeeper.h"
+#include "trigger/daychange.h"
+#include "trigger/duescan.h"
+#include "trigger/firing.h"
+#include "widgets/dropdowncombobox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPersistentModelIndex>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+void TfrmMain::createTrigger()
+{
+    BTBeeper1 = new TBTBeeper(*m_services.tone, this);
+    BTBeeper1->setObjectName(QStringLiteral("BTBeeper1"));
+    m_sound = std::make_unique<SoundPlayer>(
+        *m_services.wave, m_speakerRepeat, [this](int tune) { BTBeeper1->PlayPresetSound(tune); },
+        [this](const QString& text, SoundPlayer::Warning kind) { showSoundWarning(text, kind); });
+    connect(MainTimer, &QTimer::timeout, this, &TfrmMain::MainTimerTimer);
+    connect(btnTestSongs, &QToolButton::clicked, this, &TfrmMain::btnTestSongsClick);
+    connect(btnStop, &QToolButton::clicked, this, &TfrmMain::btnStopClick);
+    connect(cbChimeTime, &QComboBox::activated, this, &TfrmMain::cbChimeTimeChange);
+}
+
+void TfrmMain::MainTimerTimer()
+{
+    const QDateTime now = m_services.clock->now();
+    // A tick that runs inside the loader's message boxes must neither reload nor fire: the list
+    // is only partly there.
+    if (!m_loading) {
+        if (const std::optional<DayChange> change = detectDayChange(LastCheckDate, now)) {
+            LastCheckDate = change->lastCheckDate;
+            LastCheckTime = change->lastCheckTime;
+            LoadAlarmEvents();
+            setEffectiveDateColours(ChosenDate == LastCheckDate);
+        }
+    }
+    if (chkSnooze->isChecked())
+        ChimeCheck(now.time().minute());
+    if (!m_loading && !m_alarms->isEmpty()) {
+        const int row = DueScan(now).findDueRow(m_alarms->events(), &LastExamineDate);
+        if (row >= 0)
+            FireAlarmEvent(row);
+    }
+    m_speakerRepeat.tick([this](int tune) { BTBeeper1->PlayPresetSound(tune); });
+    setWindowTitle(QStringLiteral("Zib Alarm Clock v2.2...") + m_dates.titleClock(m_services.clock->now()));
+}
+
+void TfrmMain::FireAlarmEvent(int row)
+{
+    MainTimer->stop();
+    m_alarms->setField(row, ColActiveIgnore, AlarmText::ignore);
+    // The sound may run an event loop in which the row can be deleted or the list reloaded:
+    // work from a copy, and touch the row afterwards only if it is still there.
+    const AlarmEvent event = m_alarms->at(row);
+    const QPersistentModelIndex firing(m_alarms->index(row, 0));
+
+    PlaySound(event.playTimes, cbTestSongs->currentText());
+    if (!event.message.isEmpty())
+        ShowAlarmMessage(event, firing);
+    if (const QString command = event.command(); !command.isEmpty())
+        RunApplication(command);
+
+    if (firing.isValid()) {
+        const int current = firing.row();
+        m_alarms->setField(current, ColDateTime, m_alarms->at(current).dateTime + AlarmText::firedMark);
+        if (removeAfterFiring(event.schedule, m_setup.removeAfterExecuted())) {
+            m_alarms->removeAt(current);
+            SaveAlarmEvents();
+        }
+    }
+    if (!btnDisabledAll->isChecked())
+        MainTimer->start();
+}
+
+void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QPersistentModelIndex& row)
+{
+    auto* message = new TMsgOut(m_services, m_clock, this,
+                                [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
+    message->setMessage(alarmMessageText(event.message, event.time24, m_dates));
+    if (event.imageIndex != -1 && row.isValid()) {
+        const QIcon icon = m_alarms->data(row, Qt::DecorationRole).value<QIcon>();
+        if (!icon.isNull())
+            message->setPicture(icon.pixmap(32, 32));
+    }
+    connect(message, &TMsgOut::remindRequested, this,
+            [this](const QString& playTimes) { PlaySound(playTimes, cbTestSongs->currentText()); });
+    message->show();
+    m_services.taskbar->show();
+    message->repaint();
+}
+
+void TfrmMain::RunApplication(const QString& command)
+{
+    if (m_services.commands->start(command))
+        return;
+    m_services.dialogs->message(
+        QStringLiteral("Failing to run application. Please check the path and filename are correct."),
+        Dialogs::Icon::Error, QStringLiteral("Error"), this);
+}
+
+void TfrmMain::PlaySound(const QString& playTimes, const QString& song)
+{
+    SoundOptions options;
+    options.soundOn = m_setup.soundOn();
+    options.speakerMode = rbInternalSpeaker->isChecked();
+    options.swapToSpeaker = m_setup.swapToSpeaker();
+    options.showErrorMessage = m_setup.showErrMsg();
+    m_sound->play(playTimes, song, m_clock.programDir(), options);
+}
+
+void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
+{
+    if (kind == SoundPlayer::Warning::Missing)
+        m_services.taskbar->show();
+    auto* warning = new TWarning(m_clock);
+    warning->setText(text);
+    warning->show();
+    if (kind == SoundPlayer::Warning::Busy)
+        warning->makeTopmost();
+}
+
+void TfrmMain::btnTestSongsClick()
+{
+    m_sound->testSong(cbTestSongs->currentText(), m_clock.programDir(), rbInternalSpeaker->isChecked());
+}
+
+void TfrmMain::btnStopClick()
+{
+    StopSound();
+}
+
+void TfrmMain::StopSound()
+{
+    m_sound->stop();
+}
+
+void TfrmMain::cbChimeTimeChange()
+{
+    m_chime.selectionChanged(cbChimeTime->currentIndex(), cbChimeTime->currentText(),
+                             m_services.clock->now().time().minute());
+}
+
+void TfrmMain::ChimeCheck(int minute)
+{
+    const bool droppedDown = static_cast<DropDownComboBox*>(cbChimeTime)->isDroppedDown();
+    if (m_chime.check(cbChimeTime->currentIndex(), cbChimeTime->currentText(), droppedDown,
+                      m_setup.chimeAtExactMinute(), minute))
+        m_services.wave->play(m_clock.programDir() + QStringLiteral("didi.snd"), WavePlayer::Mode::Async);
+}

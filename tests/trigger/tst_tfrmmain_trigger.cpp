@@ -1,0 +1,436 @@
+// The main timer in the real main window with fake platform services: firing, sound, messages,
+// commands, the chime, the speaker repeat and the day change.
+#include "alarms/alarmlistmodel.h"
+#include "alarms/eventsfile.h"
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "fakeplatform.h"
+#include "popups/tmsgout.h"
+#include "popups/twarning.h"
+#include "settings/tsetup.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+const QDate today(2026, 12, 7);
+const QString todayText = QStringLiteral("2026/12/07");
+
+AlarmEvent makeEvent(const QString& time24, const QString& schedule = QStringLiteral("None"),
+                     const QString& message = {}, const QString& soundRun = QStringLiteral("bell"))
+{
+    AlarmEvent e;
+    e.playTimes = QStringLiteral("Once");
+    e.dateTime = todayText + QLatin1Char(' ') + time24;
+    e.schedule = schedule;
+    e.message = message;
+    e.soundRun = soundRun;
+    e.date = schedule.startsWith(QLatin1String("None")) ? todayText : AlarmText::noDate;
+    e.time24 = time24;
+    e.activeIgnore = AlarmText::active;
+    return e;
+}
+
+template <typename T> QList<T*> topLevel()
+{
+    QList<T*> result;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<T*>(w))
+            result.append(t);
+    }
+    return result;
+}
+
+struct Fixture
+{
+    FakePlatform platform;
+    std::unique_ptr<TSmallClock> clock;
+    std::unique_ptr<TSetUp> setup;
+    std::unique_ptr<TfrmMain> window;
+
+    explicit Fixture(const QTime& start = QTime(9, 59, 59))
+    {
+        platform.clock.set(QDateTime(today, start));
+        platform.settings.values["AlarmEventsFile"] = "events.acl";
+        touch(QStringLiteral("bell.wav"));
+        touch(QStringLiteral("gong.wav"));
+        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
+        setup = std::make_unique<TSetUp>(platform.services(), *clock);
+        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
+        window->cbTestSongs->setCurrentText(QStringLiteral("bell"));
+    }
+    ~Fixture()
+    {
+        for (QWidget* w : topLevel<TMsgOut>())
+            delete w;
+        for (QWidget* w : topLevel<TWarning>())
+            delete w;
+    }
+    void touch(const QString& name)
+    {
+        QFile file(platform.programFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    void writeEvents(const std::vector<AlarmEvent>& events)
+    {
+        QVERIFY(writeEventsFile(platform.programFile(QStringLiteral("events.acl")), events).ok);
+    }
+    void start(const std::vector<AlarmEvent>& events)
+    {
+        writeEvents(events);
+        QVERIFY(window->finishStartup());
+    }
+    void tickAt(const QTime& time)
+    {
+        platform.clock.setTime(time);
+        QMetaObject::invokeMethod(window.get(), "MainTimerTimer");
+    }
+    void setOption(const char* name, bool on) { setup->findChild<QCheckBox*>(name)->setChecked(on); }
+    AlarmListModel& alarms() { return window->alarms(); }
+    QStringList wavePaths() const
+    {
+        QStringList result;
+        for (const FakeWavePlayer::Call& call : platform.wave.calls)
+            result.append(call.stop ? QStringLiteral("stop") : QFileInfo(call.path).fileName());
+        return result;
+    }
+};
+} // namespace
+
+class TestTfrmMainTrigger : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameSecondFiresOnConsecutiveTicks();
+    void timerIsOffWhileFiring();
+    void disabledDuringSoundKeepsTimerOff();
+    void rowDeletedDuringSound();
+    void removalAfterFiring_data();
+    void removalAfterFiring();
+    void messageWindowTextAndNumber();
+    void soundOffStillShowsMessage();
+    void missingSongWarns();
+    void commandHandedToRunner_data();
+    void commandHandedToRunner();
+    void failedCommandShowsErrorBox();
+    void reminderPlaysCurrentSong();
+    void stopClearsSpeakerRepeat();
+    void chimeSoundsOncePerQuarter();
+    void dayChangeReloads();
+    void clockSetBackDoesNotReload();
+    void nothingFiresWhileLoading();
+    void titleShowsTheClock();
+};
+
+void TestTfrmMainTrigger::sameSecondFiresOnConsecutiveTicks()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "first"), makeEvent("10:00:00", "None", "second")});
+    f.tickAt(QTime(9, 59, 59, 500));
+    QVERIFY(f.platform.wave.calls.isEmpty());
+
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
+    QVERIFY(f.alarms().at(0).dateTime.endsWith(AlarmText::firedMark));
+    QCOMPARE(f.alarms().at(1).activeIgnore, AlarmText::active);
+    QCOMPARE(f.platform.wave.calls.size(), 1);
+
+    f.tickAt(QTime(10, 0, 0, 500));
+    QCOMPARE(f.alarms().at(1).activeIgnore, AlarmText::ignore);
+    QCOMPARE(f.platform.wave.calls.size(), 2);
+    QCOMPARE(f.wavePaths(), (QStringList{"bell.wav", "bell.wav"}));
+
+    f.tickAt(QTime(10, 0, 1));
+    QCOMPARE(f.platform.wave.calls.size(), 2);
+    // Firing changes the list only: the file keeps both events as they were.
+    QVERIFY(f.alarms().at(0).enabled);
+}
+
+void TestTfrmMainTrigger::timerIsOffWhileFiring()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00")});
+    QVERIFY(f.window->MainTimer->isActive());
+    QList<bool> activeDuringSound;
+    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) {
+        activeDuringSound.append(f.window->MainTimer->isActive());
+    };
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(activeDuringSound, QList<bool>{false});
+    QVERIFY(f.window->MainTimer->isActive());
+}
+
+void TestTfrmMainTrigger::disabledDuringSoundKeepsTimerOff()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00")});
+    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) { f.window->btnDisabledAll->click(); };
+    f.tickAt(QTime(10, 0, 0));
+    QVERIFY(f.window->btnDisabledAll->isChecked());
+    QVERIFY(!f.window->MainTimer->isActive());
+}
+
+void TestTfrmMainTrigger::rowDeletedDuringSound()
+{
+    Fixture f;
+    f.setOption("chkRemove", true);
+    f.start({makeEvent("10:00:00", "None", {}, "bell*run-me"), makeEvent("11:00:00", "None", "later")});
+    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) { f.alarms().removeAt(0); };
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.alarms().rowCount(), 1);
+    QCOMPARE(f.alarms().at(0).message, QStringLiteral("later"));
+    QVERIFY(!f.alarms().at(0).dateTime.endsWith(AlarmText::firedMark));
+    // Everything that needs no row still happens.
+    QCOMPARE(f.platform.commands.commands, QStringList{"run-me"});
+    QVERIFY(f.window->MainTimer->isActive());
+}
+
+void TestTfrmMainTrigger::removalAfterFiring_data()
+{
+    QTest::addColumn<QString>("schedule");
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<int>("rowsLeft");
+
+    QTest::newRow("None removed") << "None" << true << 1;
+    QTest::newRow("None kept without the option") << "None" << false << 2;
+    QTest::newRow("Every Day kept") << "Every Day" << true << 2;
+}
+
+void TestTfrmMainTrigger::removalAfterFiring()
+{
+    QFETCH(QString, schedule);
+    QFETCH(bool, option);
+    QFETCH(int, rowsLeft);
+
+    Fixture f;
+    f.setOption("chkRemove", option);
+    f.start({makeEvent("10:00:00", schedule), makeEvent("12:00:00", "None", "stays")});
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.alarms().rowCount(), rowsLeft);
+
+    EventsLoadContext context;
+    context.lastCheckDate = todayText;
+    context.lastCheckTime = QStringLiteral("09:00:00");
+    context.renderDate = [](const QString& ymd) { return ymd; };
+    context.displayTime = [](const QString& time24) { return time24; };
+    const EventsLoadResult onDisk = readEventsFile(f.platform.programFile(QStringLiteral("events.acl")), context);
+    QCOMPARE(int(onDisk.events.size()), option && schedule == "None" ? 1 : 2);
+    QCOMPARE(onDisk.events.back().message, QStringLiteral("stays"));
+}
+
+void TestTfrmMainTrigger::messageWindowTextAndNumber()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "Tea\r\ntime"), makeEvent("10:00:00", "Every Day", "Walk")});
+    f.tickAt(QTime(10, 0, 0));
+    f.tickAt(QTime(10, 0, 0, 500));
+    const QList<TMsgOut*> windows = topLevel<TMsgOut>();
+    QCOMPARE(windows.size(), 2);
+    QStringList texts;
+    QList<int> numbers;
+    for (TMsgOut* w : windows) {
+        QVERIFY(w->isVisible());
+        texts.append(w->findChild<QPlainTextEdit*>("mMsg")->toPlainText());
+        numbers.append(w->windowNumber());
+    }
+    texts.sort();
+    std::sort(numbers.begin(), numbers.end());
+    QCOMPARE(texts, (QStringList{"Tea\ntime at 10:00:00AM", "Walk at 10:00:00AM"}));
+    QCOMPARE(numbers, (QList<int>{1, 2}));
+    QVERIFY(f.platform.taskbar.isShown());
+}
+
+void TestTfrmMainTrigger::soundOffStillShowsMessage()
+{
+    Fixture f;
+    f.setOption("chkSoundOn", false);
+    f.window->cbTestSongs->setCurrentText(QStringLiteral("nothing here"));
+    f.start({makeEvent("10:00:00", "None", "Quiet")});
+    f.tickAt(QTime(10, 0, 0));
+    QVERIFY(f.platform.wave.calls.isEmpty());
+    QVERIFY(topLevel<TWarning>().isEmpty());
+    QCOMPARE(topLevel<TMsgOut>().size(), 1);
+}
+
+void TestTfrmMainTrigger::missingSongWarns()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", {}, "gong*")});
+    QFile::remove(f.platform.programFile(QStringLiteral("bell.wav")));
+    f.platform.wave.result = false;
+    f.tickAt(QTime(10, 0, 0));
+    // The event's own sound name takes no part: the chosen song plays.
+    QCOMPARE(f.wavePaths(), QStringList{"bell.wav"});
+    QStringList texts;
+    for (TWarning* w : topLevel<TWarning>())
+        texts.append(w->findChild<QLabel*>("lblWarn")->text());
+    texts.sort();
+    QCOMPARE(texts, (QStringList{"Fail to play sound. MCI is busy.", "bell.wav not found. Play no sound."}));
+    QVERIFY(f.platform.taskbar.isShown());
+    QVERIFY(topLevel<TMsgOut>().isEmpty());
+}
+
+void TestTfrmMainTrigger::commandHandedToRunner_data()
+{
+    QTest::addColumn<QString>("soundRun");
+    QTest::addColumn<QStringList>("commands");
+
+    QTest::newRow("command with parameters")
+        << "bell*/usr/bin/app --flag \"a b\"" << QStringList{"/usr/bin/app --flag \"a b\""};
+    QTest::newRow("star at the end") << "bell*" << QStringList{};
+    QTest::newRow("no star") << "bell" << QStringList{};
+}
+
+void TestTfrmMainTrigger::commandHandedToRunner()
+{
+    QFETCH(QString, soundRun);
+    QFETCH(QStringList, commands);
+
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "with message", soundRun)});
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.platform.commands.commands, commands);
+    QCOMPARE(topLevel<TMsgOut>().size(), 1);
+    QVERIFY(f.platform.dialogs.boxes.isEmpty());
+}
+
+void TestTfrmMainTrigger::failedCommandShowsErrorBox()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", {}, "bell*/nonexistent/program")});
+    f.platform.commands.result = false;
+    bool timerActiveWhileBoxOpen = true;
+    f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
+        timerActiveWhileBoxOpen = f.window->MainTimer->isActive();
+    };
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.platform.dialogs.boxes.size(), 1);
+    const FakeDialogs::Box box = f.platform.dialogs.boxes.first();
+    QCOMPARE(box.text, QStringLiteral("Failing to run application. Please check the path and filename are correct."));
+    QCOMPARE(box.caption, QStringLiteral("Error"));
+    QCOMPARE(box.icon, Dialogs::Icon::Error);
+    QVERIFY(!timerActiveWhileBoxOpen);
+    QVERIFY(f.alarms().at(0).dateTime.endsWith(AlarmText::firedMark));
+    QVERIFY(f.window->MainTimer->isActive());
+}
+
+void TestTfrmMainTrigger::reminderPlaysCurrentSong()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "Remind me")});
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(topLevel<TMsgOut>().size(), 1);
+    f.window->cbTestSongs->setCurrentText(QStringLiteral("gong"));
+    f.platform.wave.calls.clear();
+    emit topLevel<TMsgOut>().first()->remindRequested(QStringLiteral("Twice"));
+    QCOMPARE(f.wavePaths(), (QStringList{"gong.wav", "gong.wav"}));
+    QCOMPARE(f.platform.wave.calls.first().mode, WavePlayer::Mode::Sync);
+}
+
+void TestTfrmMainTrigger::stopClearsSpeakerRepeat()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00")});
+    f.window->rbInternalSpeaker->click();
+    f.window->cbTestSongs->setCurrentText(QStringLiteral("Game"));
+    f.alarms().setField(0, ColPlayTimes, QStringLiteral("Repeat"));
+    f.tickAt(QTime(10, 0, 0));
+    // The tune comes from the timer, every fourth tick.
+    for (int tick = 1; tick <= 8; ++tick)
+        f.tickAt(QTime(10, 0, 0).addMSecs(500 * tick));
+    QCOMPARE(f.platform.tone.tunes.size(), 3);
+    QCOMPARE(f.platform.tone.tunes.first().size(), size_t(12));
+
+    f.window->btnStop->click();
+    for (int tick = 9; tick <= 16; ++tick)
+        f.tickAt(QTime(10, 0, 0).addMSecs(500 * tick));
+    QCOMPARE(f.platform.tone.tunes.size(), 3);
+    QVERIFY(f.platform.wave.calls.last().stop);
+}
+
+void TestTfrmMainTrigger::chimeSoundsOncePerQuarter()
+{
+    Fixture f(QTime(10, 14, 59));
+    f.start({});
+    f.window->chkSnooze->setChecked(true);
+    f.window->cbChimeTime->setCurrentIndex(0);
+    emit f.window->cbChimeTime->activated(0);
+    for (QTime t(10, 14, 59); t <= QTime(10, 15, 30); t = t.addMSecs(500))
+        f.tickAt(t);
+    QCOMPARE(f.wavePaths(), QStringList{"didi.snd"});
+    QCOMPARE(f.platform.wave.calls.first().mode, WavePlayer::Mode::Async);
+
+    f.window->chkSnooze->setChecked(false);
+    f.tickAt(QTime(10, 30, 0));
+    QCOMPARE(f.platform.wave.calls.size(), 1);
+}
+
+void TestTfrmMainTrigger::dayChangeReloads()
+{
+    Fixture f(QTime(23, 59, 0));
+    f.start({makeEvent("00:00:10", "Every Day", "Early")});
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
+    f.alarms().append(makeEvent("23:59:30", "Every Day", "only in memory"));
+
+    f.platform.clock.set(QDateTime(today.addDays(1), QTime(0, 0, 2)));
+    QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
+    QCOMPARE(f.alarms().rowCount(), 1);
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::active);
+    QVERIFY(f.platform.wave.calls.isEmpty());
+
+    f.tickAt(QTime(0, 0, 10));
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
+    QCOMPARE(topLevel<TMsgOut>().size(), 1);
+}
+
+void TestTfrmMainTrigger::clockSetBackDoesNotReload()
+{
+    Fixture f(QTime(12, 0, 0));
+    f.start({makeEvent("13:00:00", "Every Day")});
+    f.alarms().append(makeEvent("14:00:00", "Every Day", "only in memory"));
+    f.platform.clock.set(QDateTime(today.addDays(-1), QTime(12, 0, 0)));
+    QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
+    QCOMPARE(f.alarms().rowCount(), 2);
+}
+
+void TestTfrmMainTrigger::nothingFiresWhileLoading()
+{
+    Fixture f;
+    f.start({});
+    // Three bad headers make the loader show a box; the timer ticks while it is open.
+    QFile file(f.platform.programFile(QStringLiteral("events.acl")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x\r\ny\r\nz\r\n");
+    file.close();
+    f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
+        f.alarms().append(makeEvent("09:00:00", "Every Day"));
+        f.tickAt(QTime(10, 0, 0));
+    };
+    f.platform.clock.set(QDateTime(today.addDays(1), QTime(9, 0, 0)));
+    QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
+    QVERIFY(!f.platform.dialogs.boxes.isEmpty());
+    QVERIFY(f.platform.wave.calls.isEmpty());
+}
+
+void TestTfrmMainTrigger::titleShowsTheClock()
+{
+    Fixture f;
+    f.start({});
+    f.tickAt(QTime(15, 4, 0));
+    QVERIFY2(f.window->windowTitle().startsWith(QStringLiteral("Zib Alarm Clock v2.2...")),
+             qPrintable(f.window->windowTitle()));
+    QVERIFY(f.window->windowTitle().endsWith(QStringLiteral(" / 03:04 pm"), Qt::CaseInsensitive));
+}
+
+QTEST_MAIN(TestTfrmMainTrigger)
+#include "tst_tfrmmain_trigger.moc"
