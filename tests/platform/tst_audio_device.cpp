@@ -4,7 +4,6 @@
 #include "platform/audio/sndfilewaveplayer.h"
 #include "platform/audio/speakertoneoutput.h"
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -61,21 +60,24 @@ public:
     /// The index of the sample being recorded now.
     qint64 now()
     {
+        // Whatever still waits in the pipe was recorded before now.
+        while (m_parec.waitForReadyRead(0)) {
+        }
         m_data += m_parec.readAllStandardOutput();
         return m_data.size() / 2;
     }
     /// Lets events run until ms more of sound have been recorded.
     bool record(int ms)
     {
+        // A plain event loop, as the program runs, so that the players' timers keep their pace.
         const qint64 target = now() + qint64(ms) * PerMs;
-        QDeadlineTimer deadline(ms + 3000);
-        while (now() < target) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            m_parec.waitForReadyRead(5);
-        }
-        return true;
+        QEventLoop loop;
+        QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, &loop, [&] {
+            if (now() >= target)
+                loop.quit();
+        });
+        QTimer::singleShot(ms + 3000, &loop, [&loop] { loop.exit(1); });
+        return now() >= target || loop.exec() == 0;
     }
     qint16 at(qint64 i) const
     {
