@@ -13,11 +13,11 @@
 
 class AlarmListModel;
 struct AlarmEvent;
-class QPersistentModelIndex;
 class QAction;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
+class QIcon;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -105,7 +105,7 @@ private:
     QString now24() const;
     void createTrigger();
     void FireAlarmEvent(int row);
-    void ShowAlarmMessage(const AlarmEvent& event, const QPersistentModelIndex& row);
+    void ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture);
     void RunApplication(const QString& command);
     void showSoundWarning(const QString& text, SoundPlayer::Warning kind);
     void ChimeCheck(int minute);

@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
 #include <QPersistentModelIndex>
 #include <QRadioButton>
 #include <QTimer>
@@ -68,11 +69,12 @@ void TfrmMain::FireAlarmEvent(int row)
     // The sound may run an event loop in which the row can be deleted or the list reloaded:
     // work from a copy, and touch the row afterwards only if it is still there.
     const AlarmEvent event = m_alarms->at(row);
-    const QPersistentModelIndex firing(m_alarms->index(row, 0));
+    const QPersistentModelIndex firing(m_alarms->index(row, ColPlayTimes));
+    const QIcon picture = m_alarms->data(firing, Qt::DecorationRole).value<QIcon>();
 
     PlaySound(event.playTimes, cbTestSongs->currentText());
     if (!event.message.isEmpty())
-        ShowAlarmMessage(event, firing);
+        ShowAlarmMessage(event, picture);
     if (const QString command = event.command(); !command.isEmpty())
         RunApplication(command);
 
@@ -88,16 +90,13 @@ void TfrmMain::FireAlarmEvent(int row)
         MainTimer->start();
 }
 
-void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QPersistentModelIndex& row)
+void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)
 {
     auto* message = new TMsgOut(m_services, m_clock, this,
                                 [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
     message->setMessage(alarmMessageText(event.message, event.time24, m_dates));
-    if (event.imageIndex != -1 && row.isValid()) {
-        const QIcon icon = m_alarms->data(row, Qt::DecorationRole).value<QIcon>();
-        if (!icon.isNull())
-            message->setPicture(icon.pixmap(32, 32));
-    }
+    if (!picture.isNull())
+        message->setPicture(picture.pixmap(32, 32));
     connect(message, &TMsgOut::remindRequested, this,
             [this](const QString& playTimes) { PlaySound(playTimes, cbTestSongs->currentText()); });
     message->show();

@@ -232,17 +232,23 @@ void TestTfrmMainTrigger::messageWindowTextAndNumber()
 {
     Fixture f;
     f.start({makeEvent("10:00:00", "None", "Tea\r\ntime"), makeEvent("10:00:00", "Every Day", "Walk")});
+    AlarmEvent withPicture = f.alarms().at(0);
+    withPicture.imageIndex = 0;
+    f.alarms().replaceAll({withPicture, f.alarms().at(1)});
     f.tickAt(QTime(10, 0, 0));
     f.tickAt(QTime(10, 0, 0, 500));
     const QList<TMsgOut*> windows = topLevel<TMsgOut>();
     QCOMPARE(windows.size(), 2);
     QStringList texts;
     QList<int> numbers;
+    int pictures = 0;
     for (TMsgOut* w : windows) {
         QVERIFY(w->isVisible());
         texts.append(w->findChild<QPlainTextEdit*>("mMsg")->toPlainText());
         numbers.append(w->windowNumber());
+        pictures += w->findChild<QLabel*>("imgMe")->pixmap().isNull() ? 0 : 1;
     }
+    QCOMPARE(pictures, 1);
     texts.sort();
     std::sort(numbers.begin(), numbers.end());
     QCOMPARE(texts, (QStringList{"Tea\ntime at 10:00:00AM", "Walk at 10:00:00AM"}));
