@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -93,6 +94,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(&m_setup, &TSetUp::listFontApplied, this, [this](const QFont& font) { lvMain->setFont(font); });
     m_setup.setMainWindow(this);
     createTrigger();
+    connectListCommands();
 
     FormCreate();
 }
@@ -133,7 +135,6 @@ void TfrmMain::createControls()
     btnCopy = speedButton("btnCopy", QStringLiteral("Copy"), central);
     btnDelete = speedButton("btnDelete", QStringLiteral("Delete"), central);
     btnClearAll = named(new QPushButton(QStringLiteral("Clear"), central), "btnClearAll", QStringLiteral("Clear"));
-    btnClearAll->setShortcut(Qt::Key_Escape);
     for (QPushButton* button : {btnEdit, btnClearAll})
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     btnDisabledAll = hintButton("btnDisabledAll", QStringLiteral("Disabled all alarm events"), central);
@@ -378,6 +379,17 @@ void TfrmMain::btnExitClick()
         return;
     }
     emit quitRequested();
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event)
+{
+    // "Clear" is the window's cancel button: Esc that no control took for itself presses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (btnClearAll->isEnabled())
+            btnClearAll->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -68,6 +68,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void btnExitClick();
@@ -84,12 +86,25 @@ private slots:
     void btnTestSongsClick();
     void btnStopClick();
     void cbChimeTimeChange();
+    // List commands (src/alarms/tfrmmain_listcommands.cpp)
+    void sbLoadClick();
+    void btnSaveClick();
+    void btnCopyClick();
+    void btnDeleteClick();
+    void btnClearAllClick();
+    void btnDisabledAllClick();
 
 private:
     void FormCreate();
     void createControls();
     void createMenu();
     void layOutControls();
+    void connectListCommands();
+    void lvMainSelectItem(bool selected);
+    void lvMainExit();
+    int selectedRow() const;
+    /// The selected row for Copy and Delete; without a selection in the list, a beep and -1.
+    int rowToActOn();
     void LoadMainFormSettings();
     void FillWaveList();
     void SaveSongSettings();
@@ -159,6 +174,8 @@ private:
     bool m_trayMode = false;
     /// While the loader runs nothing may fire: a partly loaded list must not be saved over the file.
     bool m_loading = false;
+    /// A row is selected and the list has kept the focus since.
+    bool ItemSelected = false;
 
     QString DisplayDateFormat;
     QString ChosenDate;

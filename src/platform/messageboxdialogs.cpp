@@ -6,6 +6,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+// The program's texts break lines with CR LF; a label shows the CR as a glyph of its own.
+QString asDisplayed(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+} // namespace
+
 void MessageBoxDialogs::beep()
 {
     QApplication::beep();
@@ -13,10 +21,10 @@ void MessageBoxDialogs::beep()
 
 void MessageBoxDialogs::message(const QString& text, Icon icon, const QString& caption, QWidget* parent)
 {
-    static constexpr QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
-                                                  QMessageBox::Warning, QMessageBox::Critical};
-    QMessageBox box(icons[static_cast<int>(icon)], caption.isEmpty() ? ProgramInfo::title() : caption, text,
-                    QMessageBox::Ok, parent);
+    static constexpr QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Warning,
+                                                  QMessageBox::Critical};
+    QMessageBox box(icons[static_cast<int>(icon)], caption.isEmpty() ? ProgramInfo::title() : caption,
+                    asDisplayed(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -26,7 +34,7 @@ std::optional<QString> MessageBoxDialogs::input(const QString& caption, const QS
 {
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
+    dialog.setLabelText(asDisplayed(prompt));
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
     if (dialog.exec() != QDialog::Accepted)

@@ -3,7 +3,7 @@
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
-#include "fakeplatform.h"
+#include "mainwindowfixture.h"
 #include "settings/tsetup.h"
 
 #include <QComboBox>
@@ -18,34 +18,6 @@
 #include <memory>
 
 namespace {
-struct MainWindowFixture
-{
-    FakePlatform platform;
-    std::unique_ptr<TSmallClock> clock;
-    std::unique_ptr<TSetUp> setup;
-    std::unique_ptr<TfrmMain> window;
-
-    MainWindowFixture() { platform.settings.values["AlarmEventsFile"] = "events.acl"; }
-    TfrmMain& create()
-    {
-        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
-        setup = std::make_unique<TSetUp>(platform.services(), *clock);
-        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
-        return *window;
-    }
-    TfrmMain& start()
-    {
-        create();
-        window->finishStartup();
-        return *window;
-    }
-    void touch(const QString& name)
-    {
-        QFile file(platform.programFile(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-};
-
 QStringList items(const QComboBox* box)
 {
     QStringList result;
@@ -174,9 +146,9 @@ void TestTfrmMain::speakerSongRestored()
 void TestTfrmMain::waveSongsListed()
 {
     MainWindowFixture f;
-    f.touch("Bell.wav");
-    f.touch("Chimes.WAV");
-    f.touch("events.acl");
+    f.writeFile("Bell.wav", {});
+    f.writeFile("Chimes.WAV", {});
+    f.writeFile("events.acl", {});
     f.platform.settings.values["Main Song Name"] = "Nothing";
     TfrmMain& w = f.create();
     QVERIFY(w.rbWave->isChecked());
@@ -187,7 +159,7 @@ void TestTfrmMain::waveSongsListed()
 void TestTfrmMain::songChoiceIsSaved()
 {
     MainWindowFixture f;
-    f.touch("Bell.wav");
+    f.writeFile("Bell.wav", {});
     TfrmMain& w = f.start();
     f.platform.settings.writes.clear();
     QTest::mouseClick(w.rbInternalSpeaker, Qt::LeftButton);
@@ -209,12 +181,12 @@ void TestTfrmMain::songChoiceIsSaved()
 void TestTfrmMain::droppingDownKeepsTheSong()
 {
     MainWindowFixture f;
-    f.touch("Bell.wav");
-    f.touch("Chimes.wav");
+    f.writeFile("Bell.wav", {});
+    f.writeFile("Chimes.wav", {});
     f.platform.settings.values["Main Song Name"] = "Chimes";
     TfrmMain& w = f.start();
     QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
-    f.touch("Alarm.wav");
+    f.writeFile("Alarm.wav", {});
     w.cbTestSongs->showPopup();
     QCOMPARE(items(w.cbTestSongs), QStringList({"Alarm", "Bell", "Chimes"}));
     QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
@@ -262,7 +234,7 @@ void TestTfrmMain::helpFile()
     QVERIFY(f.platform.shell.opened.isEmpty());
 
     QVERIFY(QDir(f.platform.programFolder.path()).mkdir("help"));
-    f.touch("help/achelp.htm");
+    f.writeFile("help/achelp.htm", {});
     w.smACHelp->trigger();
     QCOMPARE(f.platform.shell.opened, QList<QUrl>{QUrl::fromLocalFile(f.platform.programFile("help/achelp.htm"))});
 

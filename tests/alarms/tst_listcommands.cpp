@@ -1,0 +1,181 @@
+// The list buttons as the user presses them, checked on the list and on the file.
+#include "alarms/alarmlistmodel.h"
+#include "mainwindowfixture.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+const QByteArray everyDay = "evt*-1*23:30:00*On*NoShell*Once*Every Day*Bell*-1*Wake\r\n";
+const QByteArray monday = "evt*-1*22:00:00*On*Shellecho hi*Twice*Mon*Bell*-1*Team\r\n";
+
+void selectRow(TfrmMain& w, int row)
+{
+    w.lvMain->setFocus(Qt::MouseFocusReason);
+    w.lvMain->setCurrentIndex(w.alarms().index(row, 1));
+}
+} // namespace
+
+class TestListCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copyGivesAnUncheckedTwin();
+    void deleteRemovesAndSaves();
+    void withoutSelectionOnlyBeep();
+    void focusMovedAwayMeansNoSelection();
+    void clearThenLoadBringsTheListBack();
+    void clearThenSaveWritesTheEmptyList();
+    void escapeClears();
+    void saveConfirms();
+    void disablingStopsTheTimerAndReenablingReevaluates();
+};
+
+void TestListCommands::copyGivesAnUncheckedTwin()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    selectRow(w, 0);
+    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 2);
+    QVERIFY(!w.alarms().at(1).enabled);
+    AlarmEvent twin = w.alarms().at(1);
+    twin.enabled = true;
+    QCOMPARE(twin, w.alarms().at(0));
+    QCOMPARE(f.events(), everyDay + QByteArray(everyDay).replace("*On*", "*Off*"));
+}
+
+void TestListCommands::deleteRemovesAndSaves()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay + monday);
+    TfrmMain& w = f.start();
+    selectRow(w, 0);
+    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 1);
+    QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Mon"));
+    QCOMPARE(f.events(), monday);
+    QCOMPARE(f.platform.dialogs.beeps, 0);
+}
+
+void TestListCommands::withoutSelectionOnlyBeep()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.beeps, 2);
+    QCOMPARE(w.alarms().rowCount(), 1);
+    QCOMPARE(f.events(), everyDay);
+}
+
+void TestListCommands::focusMovedAwayMeansNoSelection()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    selectRow(w, 0);
+    w.sgTime->setFocus(Qt::MouseFocusReason);
+    QVERIFY(w.lvMain->selectionModel()->hasSelection());
+    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.beeps, 1);
+    QCOMPARE(w.alarms().rowCount(), 1);
+}
+
+void TestListCommands::clearThenLoadBringsTheListBack()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay + monday);
+    TfrmMain& w = f.start();
+    QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 0);
+    QCOMPARE(f.events(), everyDay + monday);
+    QTest::mouseClick(w.sbLoad, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 2);
+}
+
+void TestListCommands::clearThenSaveWritesTheEmptyList()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
+    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QCOMPARE(f.events(), QByteArray());
+}
+
+void TestListCommands::escapeClears()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.cbSchedule->setFocus();
+    QTest::keyClick(w.cbSchedule, Qt::Key_Escape);
+    QCOMPARE(w.alarms().rowCount(), 0);
+    QCOMPARE(f.events(), everyDay);
+
+    // Not while Clear is disabled.
+    QTest::mouseClick(w.sbLoad, Qt::LeftButton);
+    w.btnClearAll->setEnabled(false);
+    QTest::keyClick(w.cbSchedule, Qt::Key_Escape);
+    QCOMPARE(w.alarms().rowCount(), 1);
+}
+
+void TestListCommands::saveConfirms()
+{
+    MainWindowFixture f;
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"Data has been saved."});
+    QCOMPARE(f.platform.dialogs.boxes.first().icon, Dialogs::Icon::Information);
+
+    // A failed save shows only its own error.
+    f.platform.dialogs.reset();
+    QFile::remove(f.platform.programFile("events.acl"));
+    QVERIFY(QDir(f.platform.programFolder.path()).mkdir("events.acl"));
+    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.boxes.size(), 1);
+    QVERIFY(f.platform.dialogs.boxes.first().text.startsWith("Error occurred when trying to open events.acl"));
+}
+
+void TestListCommands::disablingStopsTheTimerAndReenablingReevaluates()
+{
+    MainWindowFixture f;
+    f.platform.clock.setTime(QTime(23, 0, 0));
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Active"));
+    const QColor enabledBase = w.lvMain->palette().color(QPalette::Base);
+
+    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QVERIFY(w.btnDisabledAll->isChecked());
+    QVERIFY(!w.MainTimer->isActive());
+    QVERIFY(w.lvMain->palette().color(QPalette::Base) != enabledBase);
+    QVERIFY(f.platform.taskbar.isShown());
+
+    // The event's time passes while everything is disabled.
+    f.platform.clock.setTime(QTime(23, 45, 0));
+    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QVERIFY(!w.btnDisabledAll->isChecked());
+    QVERIFY(w.MainTimer->isActive());
+    QCOMPARE(w.lvMain->palette().color(QPalette::Base), enabledBase);
+    QCOMPARE(w.alarms().rowCount(), 1);
+    QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Ignore"));
+    QCOMPARE(f.events(), everyDay);
+}
+
+QTEST_MAIN(TestListCommands)
+#include "tst_listcommands.moc"

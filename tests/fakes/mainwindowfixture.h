@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+#include "fakeplatform.h"
+#include "settings/tsetup.h"
+
+#include <QFile>
+#include <memory>
+
+/// The three windows of a running program, built on fakes, with an events file in a temporary
+/// program folder.
+struct MainWindowFixture
+{
+    FakePlatform platform;
+    std::unique_ptr<TSmallClock> clock;
+    std::unique_ptr<TSetUp> setup;
+    std::unique_ptr<TfrmMain> window;
+
+    MainWindowFixture() { platform.settings.values["AlarmEventsFile"] = "events.acl"; }
+
+    /// The windows as created, before the first load.
+    TfrmMain& create()
+    {
+        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
+        setup = std::make_unique<TSetUp>(platform.services(), *clock);
+        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
+        return *window;
+    }
+    /// The windows after start-up: the list loaded and the main timer running.
+    TfrmMain& start()
+    {
+        create();
+        window->finishStartup();
+        return *window;
+    }
+    void writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(platform.programFile(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+    }
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(platform.programFile(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void writeEvents(const QByteArray& content) { writeFile("events.acl", content); }
+    QByteArray events() const { return readFile("events.acl"); }
+};
