@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingvalues.h"
+
 #include <QSize>
 #include <QString>
 #include <array>
@@ -24,17 +26,7 @@ struct MainFormSettings
     static MainFormSettings read(const std::function<QString(const QString&)>& read, const QSize& screen);
 };
 
-namespace MainFormValue {
-inline const QString top = QStringLiteral("Main Top");
-inline const QString left = QStringLiteral("Main Left");
-inline const QString width = QStringLiteral("MainFormWidth");
-inline const QString height = QStringLiteral("MainFormHeight");
-inline const std::array<QString, MainFormSettings::savedColumns> columnWidths = {
-    QStringLiteral("PTColWidth"), QStringLiteral("DateTimeColWidth"), QStringLiteral("ScheduleColWidth"),
-    QStringLiteral("MessageColWidth"), QStringLiteral("SongRunColWidth")};
-inline const QString fontName = QStringLiteral("MainListFontName");
-inline const QString fontSize = QStringLiteral("MainListFontSize");
-inline const QString outputDevice = QStringLiteral("Main Output Device");
-inline const QString songName = QStringLiteral("Main Song Name");
-inline const QString eventsFile = QStringLiteral("AlarmEventsFile");
-} // namespace MainFormValue
+/// The stored names of the saved column widths, for columns 0 to 4.
+inline const std::array<QString, MainFormSettings::savedColumns> columnWidthNames = {
+    SettingNames::PTColWidth, SettingNames::DateTimeColWidth, SettingNames::ScheduleColWidth,
+    SettingNames::MessageColWidth, SettingNames::SongRunColWidth};

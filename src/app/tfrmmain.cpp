@@ -308,8 +308,8 @@ void TfrmMain::FormCreate()
         cbChimeTime->addItem(QString::number(minutes));
     cbChimeTime->setCurrentIndex(-1);
 
-    const QString outputDevice = readSetting(MainFormValue::outputDevice);
-    const QString songName = readSetting(MainFormValue::songName);
+    const QString outputDevice = readSetting(SettingNames::MainOutputDevice);
+    const QString songName = readSetting(SettingNames::MainSongName);
     fillSongBox(outputDevice, songName);
 
     const QDateTime now = m_services.clock->now();
@@ -366,12 +366,12 @@ void TfrmMain::btnExitClick()
 {
     for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
         const int width = lvMain->header()->isSectionHidden(column) ? 0 : lvMain->columnWidth(column);
-        writeSetting(MainFormValue::columnWidths[column], QString::number(width));
+        writeSetting(columnWidthNames[column], QString::number(width));
     }
-    writeSetting(MainFormValue::top, QString::number(y()));
-    writeSetting(MainFormValue::left, QString::number(x()));
-    writeSetting(MainFormValue::width, QString::number(width()));
-    writeSetting(MainFormValue::height, QString::number(height()));
+    writeSetting(SettingNames::MainTop, QString::number(y()));
+    writeSetting(SettingNames::MainLeft, QString::number(x()));
+    writeSetting(SettingNames::MainFormWidth, QString::number(width()));
+    writeSetting(SettingNames::MainFormHeight, QString::number(height()));
     if (m_trayMode) {
         hide();
         if (m_clock.isShowing())

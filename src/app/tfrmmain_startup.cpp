@@ -34,7 +34,7 @@ bool TfrmMain::finishStartup()
 
 QString TfrmMain::GetAlarmEventsFileName()
 {
-    const QString stored = readSetting(MainFormValue::eventsFile);
+    const QString stored = readSetting(SettingNames::AlarmEventsFile);
     if (!stored.isEmpty()) {
         m_eventsFileName = stored;
         return {};
@@ -59,7 +59,7 @@ QString TfrmMain::GetAlarmEventsFileName()
         }
         if (!SaveAlarmEvents())
             continue;
-        writeSetting(MainFormValue::eventsFile, m_eventsFileName);
+        writeSetting(SettingNames::AlarmEventsFile, m_eventsFileName);
         return {};
     }
 }

@@ -127,8 +127,8 @@ void TestStartupLogic::placementRanges()
     else if (name == "MainListFontSize")
         value = s.fontSize;
     else
-        value = s.columnWidths[std::find(MainFormValue::columnWidths.begin(), MainFormValue::columnWidths.end(), name) -
-                               MainFormValue::columnWidths.begin()];
+        value = s.columnWidths[std::find(columnWidthNames.begin(), columnWidthNames.end(), name) -
+                               columnWidthNames.begin()];
     QCOMPARE(value.has_value(), applied);
     if (applied)
         QCOMPARE(*value, stored.toInt());
