@@ -55,7 +55,7 @@ export HOME=$session/home
 export XDG_RUNTIME_DIR=$session/runtime
 export ZIB_SESSION_DIR=$session/scratch
 unset WAYLAND_DISPLAY SESSION_MANAGER
-export XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+export XDG_SESSION_TYPE=x11 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 if [[ -x "$pulse_scripts/pulse-start.sh" ]]; then
     eval "$("$pulse_scripts/pulse-start.sh" "$session/pulse")" || fail "the audio server did not start"
@@ -80,12 +80,11 @@ read -r DBUS_SESSION_BUS_ADDRESS bus_pid < <(dbus-daemon --session --fork --nopi
 export DBUS_SESSION_BUS_ADDRESS
 
 libexec=/usr/libexec
-if [[ -x $libexec/at-spi-bus-launcher ]]; then
-    $libexec/at-spi-bus-launcher --launch-immediately >"$session/atspi.log" 2>&1 &
-    pids+=($!)
-    $libexec/at-spi2-registryd >>"$session/atspi.log" 2>&1 &
-    pids+=($!)
-fi
+[[ -x $libexec/at-spi-bus-launcher ]] || fail "the accessibility bus (at-spi2-core) is not installed"
+$libexec/at-spi-bus-launcher --launch-immediately >"$session/atspi.log" 2>&1 &
+pids+=($!)
+$libexec/at-spi2-registryd >>"$session/atspi.log" 2>&1 &
+pids+=($!)
 
 wmsystemtray --non-wmaker >"$session/tray.log" 2>&1 &
 pids+=($!)
