@@ -82,6 +82,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     layOutControls();
 
     connect(btnExit, &QPushButton::clicked, this, &TfrmMain::btnExitClick);
+    connect(mShow, &QAction::triggered, this, &TfrmMain::mShowClick);
     connect(mnuSettings, &QAction::triggered, this, &TfrmMain::mnuSettingsClick);
     connect(smACHelp, &QAction::triggered, this, &TfrmMain::smACHelpClick);
     connect(rbWave, &QRadioButton::clicked, this, &TfrmMain::rbWaveMouseUp);
@@ -213,8 +214,7 @@ void TfrmMain::createMenu()
     smACHelp->setObjectName(QStringLiteral("smACHelp"));
     smAbout = help->addAction(QStringLiteral("About"));
     smAbout->setObjectName(QStringLiteral("smAbout"));
-    // The desktop clock's face and the about box are not here yet.
-    mShow->setEnabled(false);
+    // The about box is not here yet.
     smAbout->setEnabled(false);
 }
 

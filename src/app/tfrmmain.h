@@ -73,6 +73,7 @@ protected:
 
 private slots:
     void btnExitClick();
+    void mShowClick(); // src/clock/tfrmmain_show.cpp
     void mnuSettingsClick();
     void smACHelpClick();
     // Song box (src/app/tfrmmain_songbox.cpp)

@@ -30,6 +30,10 @@ ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
     m_setup = std::make_unique<TSetUp>(m_services, *m_clock);
     m_main = std::make_unique<TfrmMain>(m_services, *m_clock, *m_setup);
     connect(m_main.get(), &TfrmMain::quitRequested, this, &ZibApplication::quitRequested);
+    m_clock->setMainWindow(m_main.get());
+    connect(m_clock.get(), &TSmallClock::stopRequested, m_main.get(), &TfrmMain::StopSound);
+    if (m_clock->showAtStart())
+        m_clock->show();
     if (!m_main->finishStartup())
         return StartResult::NoEventsFile;
     return StartResult::Running;

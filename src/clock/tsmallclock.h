@@ -2,8 +2,17 @@
 
 #include "platform/platformservices.h"
 
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QTimer;
+class TLabel3D;
 
 /// The desktop clock. Created first, it also sets the program folder and hosts the access to
 /// the settings key that every later window goes through.
@@ -14,6 +23,7 @@ class TSmallClock : public QWidget
 public:
     /// executableDir: the folder of the program's executable (the program folder).
     TSmallClock(const PlatformServices& services, const QString& executableDir, QWidget* parent = nullptr);
+    ~TSmallClock() override;
 
     /// The program folder, always ending in a separator.
     const QString& programDir() const { return m_programDir; }
@@ -34,9 +44,83 @@ public:
 
     static QString settingsKey() { return QStringLiteral("SOFTWARE\\Zib\\Alarm Clock v2.2"); }
 
+    /// The window that the right click on the time brings up, and whose visibility keeps the
+    /// taskbar button.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+    /// Whether the user chose to see the clock at start ("On").
+    bool showAtStart() const;
+    /// On while the clock waits above the top edge after a drag.
+    bool clockTucked() const { return m_clockTucked; }
+    void setClockTucked(bool on) { m_clockTucked = on; }
+
+    QTimer* Timer1 = nullptr;
+
+signals:
+    /// The menu's Stop: silence the alarm sound now playing.
+    void stopRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Timer1Timer();
+    void m24hourClick();
+    void mEnabledSecClick();
+    void mShowDateClick();
+    void m3DClick();
+    void mOnClick();
+    void mStopClick();
+    void mCloseClick();
+
 private:
     void FormCreate(const QString& executableDir);
+    void createControls();
+    void createMenu();
+    void readClockSettings();
+    void smSizeClick(int size);
+    void writeFlag(const QString& name, const QAction* item);
+    void showDateLabel(bool on);
+    void placeDateLabel();
+    void setDigitsSize(int points);
+    void set3D(bool on);
+    bool smallScreen() const;
+    QRect screenRect() const;
+    void updateTaskbarButton();
+
+    void lblLeftMouseDown(QMouseEvent* event);
+    void lblRightMouseDown(QMouseEvent* event);
+    void lblDTMouseDown(QMouseEvent* event);
+    void lblDTMouseMove(QMouseEvent* event);
+    void lblDTMouseUp(QMouseEvent* event);
+    void lblDateMouseMove();
+    void dropBack();
+    void bringUpMainWindow();
+
+    QLabel* imgBackground = nullptr;
+    QLabel* imgCaption = nullptr;
+    QLabel* lblLeft = nullptr;
+    QLabel* lblRight = nullptr;
+    TLabel3D* lblDT = nullptr;
+    TLabel3D* lblDate = nullptr;
+    QMenu* popClock = nullptr;
+    QAction* m24hour = nullptr;
+    QAction* mEnabledSec = nullptr;
+    QMenu* mSize = nullptr;
+    QAction* mShowDate = nullptr;
+    QAction* m3D = nullptr;
+    QAction* mOn = nullptr;
+    QAction* mStop = nullptr;
+    QAction* mClose = nullptr;
 
     PlatformServices m_services;
     QString m_programDir;
+    QPointer<QWidget> m_mainWindow;
+    bool m_clockTucked = false;
+    bool m_dateToggle = false;
+    int m_weekday = 0;
+    bool m_dragging = false;
+    QPoint m_dragPressGlobal;
+    QPoint m_dragStartPos;
+    QPoint m_dragPressInLabel;
 };

@@ -1,0 +1,16 @@
+// The main window's "Sh&ow": bring the desktop clock back.
+#include "app/tfrmmain.h"
+#include "clock/tsmallclock.h"
+
+#include <QTimer>
+
+void TfrmMain::mShowClick()
+{
+    m_clock.Timer1->start();
+    m_clock.show();
+    m_clock.ShowOnTop();
+    if (m_clock.y() < 0 && m_clock.clockTucked()) {
+        m_clock.setClockTucked(false);
+        m_clock.move(m_clock.x(), 0);
+    }
+}
