@@ -1,6 +1,8 @@
+#include "app/zibapplication.h"
 #include "clock/tsmallclock.h"
 #include "fakeplatform.h"
 #include "mainwindowfixture.h"
+#include "platform/instancelock.h"
 #include "widgets/tlabel3d.h"
 
 #include <QAction>
@@ -13,6 +15,14 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+
+namespace {
+class FreeLock final : public InstanceLock
+{
+public:
+    bool acquire() override { return true; }
+};
+} // namespace
 
 class TestTSmallClock : public QObject
 {
@@ -41,6 +51,8 @@ private slots:
     void taskbarButtonFollowsTheWindows();
     void rightClickOnTheTimeBringsUpTheMainWindow();
     void dateHintNamesTheWeekday();
+    void startShowsTheClockWhenOnAndWiresItToTheMainWindow_data();
+    void startShowsTheClockWhenOnAndWiresItToTheMainWindow();
 
 private:
     TSmallClock& create();
@@ -438,6 +450,41 @@ void TestTSmallClock::dateHintNamesTheWeekday()
     tick();
     sendMouse(date, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton);
     QCOMPARE(date->toolTip(), QStringLiteral("Sunday"));
+}
+
+void TestTSmallClock::startShowsTheClockWhenOnAndWiresItToTheMainWindow_data()
+{
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("on") << "1" << true;
+    QTest::newRow("off") << "0" << false;
+    QTest::newRow("missing") << "" << false;
+}
+
+void TestTSmallClock::startShowsTheClockWhenOnAndWiresItToTheMainWindow()
+{
+    QFETCH(QString, on);
+    FakePlatform& p = *m_platform;
+    p.settings.values["AlarmEventsFile"] = "events.acl";
+    p.settings.values["Clock On"] = on;
+    QFile events(p.programFile("events.acl"));
+    QVERIFY(events.open(QIODevice::WriteOnly));
+    events.close();
+    FreeLock lock;
+    ZibApplication app(p.services(), p.programFolder.path());
+    QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
+    TSmallClock& clock = *app.clock();
+    QTEST(clock.isVisible(), "shown");
+
+    clock.findChild<QAction*>("mStop")->trigger();
+    QVERIFY(!p.wave.calls.isEmpty());
+    QVERIFY(p.wave.calls.last().stop);
+
+    app.mainWindow()->hide();
+    p.taskbar.hide();
+    sendMouse(clock.findChild<TLabel3D*>("lblDT"), QEvent::MouseButtonPress, QPoint(10, 5), Qt::RightButton);
+    QVERIFY(app.mainWindow()->isVisible());
+    QVERIFY(p.taskbar.isShown());
 }
 
 QTEST_MAIN(TestTSmallClock)
