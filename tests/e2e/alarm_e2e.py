@@ -1,0 +1,252 @@
+"""Alarms firing in the real program on a desktop (run inside desktop-session.sh).
+
+    alarm_e2e.py CASE PROGRAM_DIR
+
+CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet.
+"""
+
+import array
+import datetime
+import os
+import re
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from startup_e2e import (Failure, Program, accessible_app, check, find_text,  # noqa: E402
+                         wait_for, wait_main_window)
+
+RATE = 44100
+SPEAKER_CLOCK = 1193181
+# psClimb: twelve notes of 80 ms, rising.
+CLIMB = [261, 277, 293, 311, 329, 349, 370, 392, 415, 440, 466, 494]
+NOTE_SECONDS = 0.080
+LOUD = 2000  # the tune's square wave is a quarter of full scale, about 8200
+TITLE_CLOCK = r"^Zib Alarm Clock v2\.2\.\.\..* / (\d\d):(\d\d) (am|pm)$"
+WARNING_CAPTION = "^Zib Alarm Clock v2\\.2$"
+BUSY = "Fail to play sound. MCI is busy."
+
+
+def speaker_pitch(frequency):
+    return SPEAKER_CLOCK / (SPEAKER_CLOCK // frequency)
+
+
+def configure(program, **values):
+    """Rewrites the program's settings with the given values beside the events file name."""
+    path = os.path.join(program.env["XDG_CONFIG_HOME"], "Zib", "Alarm Clock v2.2.conf")
+    lines = ["[General]", "AlarmEventsFile=test.acl"] + [f"{k}={v}" for k, v in values.items()]
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def due_event(seconds_ahead, message="", play_times="Once", at_second=None):
+    """An event line due a few seconds from now, and its moment. With at_second, the moment is
+    moved on to the first one at least that far ahead whose seconds are at_second."""
+    due = (datetime.datetime.now() + datetime.timedelta(seconds=seconds_ahead)).replace(microsecond=0)
+    if at_second is not None:
+        while due.second != at_second:
+            due += datetime.timedelta(seconds=1)
+    line = f"evt*{due:%Y/%m/%d}*{due:%H:%M:%S}*On*NoShell*{play_times}*None*Bell*-1*{message}"
+    return line, due
+
+
+def read_samples(path):
+    samples = array.array("h")
+    with open(path, "rb") as f:
+        data = f.read()
+    samples.frombytes(data[: len(data) // 2 * 2])
+    return samples
+
+
+def onset(samples, start=0):
+    """Index of the first loud sample at or after start; None when all is quiet."""
+    for i in range(max(0, start), len(samples)):
+        if abs(samples[i]) > LOUD:
+            return i
+    return None
+
+
+def last_loud(samples, start):
+    end = None
+    for i in range(start, len(samples)):
+        if abs(samples[i]) > LOUD:
+            end = i
+    return end
+
+
+def pitch(samples, start, end):
+    """Frequency of a square wave between two sample indices, from its rising zero crossings,
+    each placed between its two samples."""
+    crossings = []
+    for i in range(max(start, 1), end):
+        a, b = samples[i - 1], samples[i]
+        if a < 0 <= b:
+            crossings.append(i - 1 + (-a) / (b - a))
+    if len(crossings) < 3:
+        return 0.0
+    return (len(crossings) - 1) * RATE / (crossings[-1] - crossings[0])
+
+
+class Recorder:
+    """The null sink's monitor, recorded as mono s16le. The wall-clock moment of its first sample
+    is taken from how much has been recorded when: the recorder needs a while to connect."""
+
+    def __init__(self, path):
+        self.path = path
+        self.started = None
+        self.process = subprocess.Popen(["parec", "-d", "test.monitor", "--latency-msec=10", "--format=s16le",
+                                         f"--rate={RATE}", "--channels=1", path])
+        wait_for("the recorder", lambda: self.look() and self.recorded() > 0.2, 10)
+
+    def recorded(self):
+        return os.path.getsize(self.path) / 2 / RATE if os.path.exists(self.path) else 0.0
+
+    def look(self):
+        """Narrows the first sample's moment down; every look can only come late, never early."""
+        now = time.time()
+        seconds = self.recorded()
+        if seconds > 0:
+            estimate = now - seconds
+            self.started = estimate if self.started is None else min(self.started, estimate)
+        return True
+
+    def seconds_until(self, moment):
+        return moment.timestamp() - self.started
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait()
+
+
+def case_speaker_game(program):
+    check(os.environ.get("PULSE_SERVER"), "no audio server in this session")
+    configure(program, **{"Main Output Device": "Internal Speaker", "Main Song Name": "Game"})
+    line, due = due_event(8)
+    program.write_events([line])
+    recorder = Recorder(os.path.join(program.root, "monitor.raw"))
+    process = program.start()
+    try:
+        wait_main_window(process)
+        due_at = recorder.seconds_until(due)
+        # Once: one climb of 960 ms; give it the tick's half second and the output's latency.
+        wait_for("the tune to end", lambda: recorder.look() and recorder.recorded() > due_at + 3.5, due_at + 10)
+        due_at = recorder.seconds_until(due)
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        recorder.stop()
+        process.kill()
+        process.wait()
+
+    samples = read_samples(recorder.path)
+    first = onset(samples)
+    check(first is not None, "the sink stayed silent")
+    heard_at = first / RATE
+    check(due_at - 0.3 <= heard_at <= due_at + 1.5,
+          f"the tune began {heard_at - due_at:+.2f} s from the event's moment")
+    end = last_loud(samples, first)
+    length = (end - first) / RATE
+    tune = NOTE_SECONDS * len(CLIMB)
+    check(abs(length - tune) < 0.1, f"sound for {length:.3f} s, not one climb of {tune:.3f} s")
+
+    note = int(NOTE_SECONDS * RATE)
+    edge = int(0.012 * RATE)  # keep clear of the note changes
+    measured = [pitch(samples, first + k * note + edge, first + (k + 1) * note - edge) for k in range(len(CLIMB))]
+    shown = " ".join(f"{f:.1f}" for f in measured)
+    for k, frequency in enumerate(CLIMB):
+        expected = speaker_pitch(frequency)
+        check(abs(measured[k] - expected) < max(2.0, expected * 0.006),
+              f"note {k + 1} sounded at {measured[k]:.1f} Hz, not {expected:.1f} Hz (all: {shown})")
+    check(all(a < b for a, b in zip(measured, measured[1:])), f"the pitches do not rise: {shown}")
+    print(f"climb heard {heard_at - due_at:+.2f} s from its moment for {length:.3f} s: {shown} Hz")
+
+
+def visible_windows(pid, name):
+    """Visible windows of the process whose title matches name; --all, for xdotool's default
+    takes a window that meets any one of the conditions."""
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name", name],
+                           capture_output=True, text=True)
+    return found.stdout.split()
+
+
+def window_name(window):
+    found = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True)
+    return found.stdout.strip()
+
+
+def title_clock(process):
+    """(hour, minute) on the 12-hour clock from the main window's title; None before the first tick."""
+    for window in visible_windows(process.pid, r"^Zib Alarm Clock v2\.2\.\.\."):
+        match = re.match(TITLE_CLOCK, window_name(window))
+        if match:
+            return int(match.group(1)), int(match.group(2))
+    return None
+
+
+def clock_of(moment):
+    return (moment.hour % 12 or 12, moment.minute)
+
+
+def no_audio_server(program, show_errors):
+    settings = {"Main Output Device": "Wave", "Main Song Name": "Bell", "BusyMCISwapIntSpeaker": "0"}
+    if not show_errors:
+        settings["Check ShowErrMsg"] = "0"
+    configure(program, **settings)
+    # Due a few seconds before a change of minute, so that the title clock must move after the firing.
+    line, due = due_event(6, message="Server gone", at_second=55)
+    program.write_events([line])
+    program.env["PULSE_SERVER"] = "unix:" + os.path.join(program.root, "no-such-server", "native")
+    process = program.start()
+    try:
+        wait_main_window(process)
+        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        wait_for("the title clock", lambda: title_clock(process), 10)
+        wait_for_moment = (due - datetime.datetime.now()).total_seconds() + 10
+        wait_for('the message window "Msg 1, ..."',
+                 lambda: visible_windows(process.pid, "^Msg 1, "), max(wait_for_moment, 10))
+        wait_for("the message in its window", lambda: find_text(app, "Server gone at "), 5)
+        # The warning, if any, opens before the message window does.
+        warnings = visible_windows(process.pid, WARNING_CAPTION)
+        if show_errors:
+            check(len(warnings) == 1, f"{len(warnings)} warning windows instead of one")
+            check(find_text(app, BUSY) is not None, f'no warning "{BUSY}"')
+        else:
+            check(not warnings, "a warning window opened although error messages are off")
+            check(find_text(app, BUSY) is None, f'"{BUSY}" shown although error messages are off')
+
+        next_minute = (due + datetime.timedelta(minutes=1)).replace(second=0)
+        wait_for(f"the title clock to show {next_minute:%H:%M}",
+                 lambda: title_clock(process) == clock_of(next_minute),
+                 (next_minute - datetime.datetime.now()).total_seconds() + 5)
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        process.kill()
+        process.wait()
+
+
+CASES = {
+    "speaker-game": case_speaker_game,
+    "no-audio-server": lambda program: no_audio_server(program, show_errors=True),
+    "no-audio-server-quiet": lambda program: no_audio_server(program, show_errors=False),
+}
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
+        print(__doc__, file=sys.stderr)
+        return 2
+    program = Program(sys.argv[2])
+    try:
+        CASES[sys.argv[1]](program)
+    except Failure as failure:
+        print(f"FAIL {sys.argv[1]}: {failure}", file=sys.stderr)
+        for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
+            with open(os.path.join(program.logs, log)) as f:
+                print(f"--- {log}\n{f.read()}", file=sys.stderr)
+        return 1
+    print(f"PASS {sys.argv[1]}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
