@@ -1,13 +1,18 @@
 """Starts zibac with events due every few seconds and prints, for each, the delay from the
-event's second to its message window appearing on the display (run by measure-firing.sh).
+event's second to its message window being mapped on the display (run by measure-firing.sh).
 
     firing_probe.py PROGRAM_FOLDER EVENTS GAP_SECONDS
+
+The moment of mapping is taken from the X server's MapNotify events, read as they come from one
+long-lived xev, so that no polling interval adds to the delays.
 """
 
 import datetime
 import os
+import re
 import subprocess
 import sys
+import threading
 import time
 
 LEAD_SECONDS = 8  # start-up and the first load come before the first event
@@ -22,10 +27,35 @@ def write_events(folder, count, gap):
     return moments
 
 
-def message_windows(pid):
-    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name", "^Msg"],
-                           capture_output=True, text=True)
-    return found.stdout.split()
+class MapWatch:
+    """Every top-level window mapped while it runs, with the wall-clock moment of its MapNotify."""
+
+    def __init__(self):
+        self.mapped = {}
+        self.process = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, bufsize=1)
+        self.thread = threading.Thread(target=self.read, daemon=True)
+        self.thread.start()
+
+    def read(self):
+        moment = None
+        for line in self.process.stdout:
+            if line.startswith("MapNotify event"):
+                moment = time.time()
+                continue
+            match = re.match(r"\s+event 0x[0-9a-f]+, window (0x[0-9a-f]+)", line)
+            if moment is not None and match:
+                self.mapped.setdefault(match.group(1), moment)
+            moment = None
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def window_name(window):
+    found = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True)
+    return found.stdout.strip()
 
 
 def main():
@@ -33,30 +63,27 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     folder, count, gap = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    watch = MapWatch()
     moments = write_events(folder, count, gap)
     process = subprocess.Popen([os.path.join(folder, "zibac")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    seen = {}
-    deadline = moments[-1].timestamp() + 5
     try:
-        while len(seen) < count and time.time() < deadline:
+        while time.time() < moments[-1].timestamp() + 3:
             if process.poll() is not None:
                 print(f"firing: zibac ended with {process.returncode}", file=sys.stderr)
                 return 1
-            windows = message_windows(process.pid)
-            # The search's end: the window is there by then at the latest.
-            looked = time.time()
-            for window in windows:
-                seen.setdefault(window, looked)
+            time.sleep(0.5)
+        messages = sorted(moment for window, moment in list(watch.mapped.items())
+                          if window_name(window).startswith("Msg"))
     finally:
         process.kill()
         process.wait()
-    appeared = sorted(seen.values())
+        watch.stop()
     delays = []
     for k, due in enumerate(moments):
-        if k >= len(appeared):
+        if k >= len(messages):
             print(f"event {k + 1:2d} at {due:%H:%M:%S}: no message window")
             continue
-        delay = (appeared[k] - due.timestamp()) * 1000
+        delay = (messages[k] - due.timestamp()) * 1000
         delays.append(delay)
         print(f"event {k + 1:2d} at {due:%H:%M:%S}: {delay:6.0f} ms")
     if not delays:

@@ -14,8 +14,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_e2e import (Failure, Program, accessible_app, check, find_text,  # noqa: E402
-                         wait_for, wait_main_window)
+import startup_e2e  # noqa: E402
+from startup_e2e import accessible_app, check, find_text, wait_for, wait_main_window  # noqa: E402
 
 RATE = 44100
 SPEAKER_CLOCK = 1193181
@@ -145,20 +145,36 @@ def case_speaker_game(program):
     check(due_at - 0.3 <= heard_at <= due_at + 1.5,
           f"the tune began {heard_at - due_at:+.2f} s from the event's moment")
     end = last_loud(samples, first)
-    length = (end - first) / RATE
+    sounding = sum(1 for v in samples[first:end + 1] if abs(v) > LOUD) / RATE
     tune = NOTE_SECONDS * len(CLIMB)
-    check(abs(length - tune) < 0.1, f"sound for {length:.3f} s, not one climb of {tune:.3f} s")
+    check(abs(sounding - tune) < 0.06, f"sound for {sounding:.3f} s, not one climb of {tune:.3f} s")
 
-    note = int(NOTE_SECONDS * RATE)
-    edge = int(0.012 * RATE)  # keep clear of the note changes
-    measured = [pitch(samples, first + k * note + edge, first + (k + 1) * note - edge) for k in range(len(CLIMB))]
-    shown = " ".join(f"{f:.1f}" for f in measured)
-    for k, frequency in enumerate(CLIMB):
-        expected = speaker_pitch(frequency)
-        check(abs(measured[k] - expected) < max(2.0, expected * 0.006),
-              f"note {k + 1} sounded at {measured[k]:.1f} Hz, not {expected:.1f} Hz (all: {shown})")
-    check(all(a < b for a, b in zip(measured, measured[1:])), f"the pitches do not rise: {shown}")
-    print(f"climb heard {heard_at - due_at:+.2f} s from its moment for {length:.3f} s: {shown} Hz")
+    notes = heard_notes(samples, first, end)
+    shown = " ".join(f"{heard:.1f}" for _, heard in notes)
+    check([p for p, _ in notes] == [speaker_pitch(f) for f in CLIMB], f"heard the pitches {shown} Hz, not the climb")
+    print(f"climb heard {heard_at - due_at:+.2f} s from its moment, {sounding:.3f} s long, over "
+          f"{(end - first) / RATE:.3f} s: {shown} Hz")
+
+
+def heard_notes(samples, start, end):
+    """(speaker pitch, mean measured frequency) of each note heard in turn between two samples, measured over short windows. The
+    output of a loaded machine may leave gaps between notes; windows that span a note change or a
+    gap match no pitch and are passed over. A note counts when three windows agree on it."""
+    pitches = sorted({speaker_pitch(f) for f in CLIMB + [523, 698, 784, 1046, 932, 988]})
+    window, hop = int(0.030 * RATE), int(0.010 * RATE)
+    runs = []
+    for at in range(start, end - window + 1, hop):
+        if sum(1 for v in samples[at:at + window] if abs(v) > LOUD) < 0.95 * window:
+            continue
+        measured = pitch(samples, at, at + window)
+        near = [p for p in pitches if abs(measured - p) < max(2.0, p * 0.006)]
+        if not near:
+            continue
+        if runs and runs[-1][0] == near[0]:
+            runs[-1][1].append(measured)
+        else:
+            runs.append((near[0], [measured]))
+    return [(p, sum(heard) / len(heard)) for p, heard in runs if len(heard) >= 3]
 
 
 def visible_windows(pid, name):
@@ -235,17 +251,10 @@ def main():
     if len(sys.argv) != 3 or sys.argv[1] not in CASES:
         print(__doc__, file=sys.stderr)
         return 2
-    program = Program(sys.argv[2])
-    try:
-        CASES[sys.argv[1]](program)
-    except Failure as failure:
-        print(f"FAIL {sys.argv[1]}: {failure}", file=sys.stderr)
-        for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
-            with open(os.path.join(program.logs, log)) as f:
-                print(f"--- {log}\n{f.read()}", file=sys.stderr)
-        return 1
-    print(f"PASS {sys.argv[1]}")
-    return 0
+    # The start-up tests' runner serves these cases too: it sets the program up, runs the case
+    # and prints the program's logs on a failure.
+    startup_e2e.CASES = CASES
+    return startup_e2e.main()
 
 
 if __name__ == "__main__":
