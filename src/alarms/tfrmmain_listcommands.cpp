@@ -42,6 +42,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 void TfrmMain::lvMainSelectItem(bool selected)
 {
     ItemSelected = selected;
+    if (btnEdit->isChecked() && (!selected || selectedRow() != EditedIndex))
+        LeaveEditMode();
 }
 
 void TfrmMain::lvMainExit()

@@ -52,3 +52,82 @@ QString GridTime24(const TimeGridCells& c)
     }
     return (hourText + c[1] + PadTwoDigits(c[2]) + c[3] + PadTwoDigits(c[4])).left(8);
 }
+
+namespace TimeGrid {
+namespace {
+bool isNumberInRange(const QString& text, int minimum, int maximum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= minimum && value <= maximum;
+}
+} // namespace
+
+Range upDownRange(int column)
+{
+    switch (column) {
+    case Hour:
+        return {0, 13};
+    case Marker:
+        return {-1, 3};
+    default:
+        return {-1, 60};
+    }
+}
+
+int columnToSelect(int column, int current)
+{
+    if (column == FirstColon) {
+        if (current == Hour)
+            return Minute;
+        return current == Minute ? Hour : current;
+    }
+    if (column == SecondColon) {
+        if (current == Minute)
+            return Second;
+        return current == Second ? Minute : current;
+    }
+    return column;
+}
+
+bool acceptsKey(int column, QChar key)
+{
+    if (column == Marker)
+        return false;
+    return (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == QLatin1Char('\b');
+}
+
+QString toggledMarker(const QString& marker)
+{
+    return marker == am ? pm : am;
+}
+
+int upDownPositionFor(int column, int value)
+{
+    if (column == Hour)
+        return value >= 1 && value <= 12 ? value : 1;
+    return value >= 0 && value <= 59 ? value : 0;
+}
+
+int wrappedPosition(int position, const Range& range, bool up)
+{
+    if (up && position == range.maximum)
+        return range.minimum + 1;
+    if (!up && position == range.minimum)
+        return range.maximum - 1;
+    return position;
+}
+
+QString cellsError(const TimeGridCells& cells)
+{
+    if (!isNumberInRange(cells[Hour], 1, 12))
+        return QStringLiteral("Invalid input : hour");
+    if (!isNumberInRange(cells[Minute], 0, 59))
+        return QStringLiteral("Invalid input : minute");
+    if (!isNumberInRange(cells[Second], 0, 59))
+        return QStringLiteral("Invalid input : second");
+    if (cells[Marker] != am && cells[Marker] != pm)
+        return QStringLiteral("Invalid input : not AM or PM found [unexpected error]!");
+    return {};
+}
+} // namespace TimeGrid

@@ -1,6 +1,7 @@
 #include "app/tfrmmain.h"
 
 #include "alarms/alarmlistmodel.h"
+#include "alarms/editorrules.h"
 #include "alarms/timegrid.h"
 #include "app/mainformsettings.h"
 #include "app/programinfo.h"
@@ -96,6 +97,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     m_setup.setMainWindow(this);
     createTrigger();
     connectListCommands();
+    connectEditor();
 
     FormCreate();
 }
@@ -294,13 +296,9 @@ void TfrmMain::FormCreate()
     else
         resize(595, 459);
 
-    cbPlayTimes->addItems(
-        {QStringLiteral("Once"), QStringLiteral("Twice"), QStringLiteral("Thrice"), QStringLiteral("Repeat")});
+    cbPlayTimes->addItems(EditorRules::playTimesNames());
     cbPlayTimes->setCurrentIndex(0);
-    cbSchedule->addItems({QStringLiteral("None"), QStringLiteral("None Every"), QStringLiteral("Every Day"),
-                          QStringLiteral("Monthly"), QStringLiteral("Mon"), QStringLiteral("Tue"),
-                          QStringLiteral("Wed"), QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
-                          QStringLiteral("Sun")});
+    cbSchedule->addItems(EditorRules::scheduleNames());
     cbSchedule->setCurrentIndex(0);
     cbSchedule->setMaxVisibleItems(cbSchedule->count());
     cbChimeTime->addItems({QStringLiteral("Quarter"), QStringLiteral("Half Hour"), QStringLiteral("Top")});
@@ -335,12 +333,7 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::ShowTimeInGrid(const QTime& time)
 {
-    const TimeGridCells cells = timeGridForNow(time);
-    for (int column = 0; column < 6; ++column) {
-        auto* item = new QTableWidgetItem(cells[column]);
-        item->setTextAlignment(Qt::AlignCenter);
-        sgTime->setItem(0, column, item);
-    }
+    setGridCells(timeGridForNow(time));
 }
 
 void TfrmMain::LoadMainFormSettings()

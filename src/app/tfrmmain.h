@@ -1,14 +1,18 @@
 #pragma once
 
 #include "alarms/dateformats.h"
+#include "alarms/timegrid.h"
 #include "platform/platformservices.h"
+#include "popups/tinputmsg.h"
 #include "trigger/chime.h"
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
+#include "widgets/updown.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class AlarmListModel;
@@ -30,7 +34,6 @@ class QTreeView;
 class TBTBeeper;
 class TSetUp;
 class TSmallClock;
-class UpDown;
 
 /// The main window: the alarm list, the editor, the song and chime controls and the menu.
 /// Its methods are split by concern over src/app, src/alarms and src/trigger.
@@ -61,6 +64,15 @@ public:
     void PlaySound(const QString& playTimes, const QString& song);
     /// The Stop command of the stop button, the tray menu and the desktop clock.
     void StopSound();
+
+    // ---- Editor and time grid (src/alarms/tfrmmain_editor.cpp, src/alarms/tfrmmain_timegrid.cpp) ----
+    /// The effective date, "yyyy/mm/dd".
+    QString GetFormatChosenDate() const { return ChosenDate; }
+    /// The Days of the "Monthly" row last taken into the editor.
+    QString GetThoseDays() const { return ThoseDays; }
+    /// Shows the message input window and returns what the user left in it; tests script it.
+    std::function<InputMsgResult(const QString& initialMessage)> runInputMsg;
+    // ---- end of editor and time grid ----
 
 signals:
     /// The user ended the program (Exit with tray mode off).
@@ -94,8 +106,47 @@ private slots:
     void btnDeleteClick();
     void btnClearAllClick();
     void btnDisabledAllClick();
+    // ---- Editor and time grid ----
+    void btnAddClick();
+    void btnAddMsgClick();
+    void btnEditClick();
+    void lblEffectiveDateClick();
+    void MonthCalendar1Click();
+    void MonthCalendar1GetMonthInfo();
+    void cbScheduleExit();
+    void sgTimeSelectCell(int column, int previousColumn);
+    void sgTimeKeyUp();
+    void UpDown1Click(UpDown::Button button);
+    // ---- end of editor and time grid ----
 
 private:
+    // ---- Editor and time grid ----
+    void connectEditor();
+    bool editorEvent(QObject* watched, QEvent* event);
+    void ValidateTimeAndAdd(bool withMessage);
+    bool AddAlarmEvent(const QString& message, qint16 imageIndex);
+    void loadRowIntoEditor(int row);
+    void LeaveEditMode();
+    void DeleteEditedEvent();
+    void setListCommandsEnabled(bool enabled);
+    void setEditorCaption(const QString& caption);
+    void SetEffectiveDate(const QDate& date);
+    void SetChosenDate(const QDate& date);
+    /// True when the key was taken by the grid's own rules.
+    bool sgTimeKeyPress(QKeyEvent* event);
+    bool CheckTimeCells();
+    TimeGridCells gridCells() const;
+    void setGridCells(const TimeGridCells& cells);
+    void ShowTimeInGrid(const QString& time24);
+    QString ThoseDays;
+    QString LastMessage;
+    bool MessageConsumed = true;
+    int EditedIndex = -1;
+    bool MonthInfoRequested = false;
+    /// The current cell has been typed into since it became current: keys extend its text.
+    bool m_gridTyping = false;
+    // ---- end of editor and time grid ----
+
     void FormCreate();
     void createControls();
     void createMenu();

@@ -12,6 +12,15 @@ private slots:
     void conversions_data();
     void conversions();
     void padTwoDigits();
+    void separatorsAreSkipped_data();
+    void separatorsAreSkipped();
+    void arrowsWrapAround_data();
+    void arrowsWrapAround();
+    void typedNumberMovesArrows_data();
+    void typedNumberMovesArrows();
+    void cellsError_data();
+    void cellsError();
+    void keysAndMarker();
 };
 
 void TestTimeGrid::gridForNow_data()
@@ -70,6 +79,112 @@ void TestTimeGrid::padTwoDigits()
     QCOMPARE(PadTwoDigits("07"), QStringLiteral("07"));
     QCOMPARE(PadTwoDigits(""), QString());
     QCOMPARE(PadTwoDigits("123"), QString());
+}
+
+void TestTimeGrid::separatorsAreSkipped_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("right from hour") << 1 << 0 << 2;
+    QTest::newRow("left from minute") << 1 << 2 << 0;
+    QTest::newRow("right from minute") << 3 << 2 << 4;
+    QTest::newRow("left from second") << 3 << 4 << 2;
+    QTest::newRow("click on first colon from AM/PM stays") << 1 << 5 << 5;
+    QTest::newRow("click on second colon from hour stays") << 3 << 0 << 0;
+    QTest::newRow("number cell") << 4 << 0 << 4;
+    QTest::newRow("marker cell") << 5 << 4 << 5;
+}
+
+void TestTimeGrid::separatorsAreSkipped()
+{
+    QFETCH(int, asked);
+    QFETCH(int, current);
+    QFETCH(int, selected);
+    QCOMPARE(TimeGrid::columnToSelect(asked, current), selected);
+}
+
+void TestTimeGrid::arrowsWrapAround_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("moved");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<int>("position");
+    QTest::newRow("hour up past 12") << 0 << 13 << true << 1;
+    QTest::newRow("hour down past 1") << 0 << 0 << false << 12;
+    QTest::newRow("hour up inside") << 0 << 12 << true << 12;
+    QTest::newRow("minute up past 59") << 2 << 60 << true << 0;
+    QTest::newRow("minute down past 0") << 2 << -1 << false << 59;
+    QTest::newRow("second down inside") << 4 << 0 << false << 0;
+    QTest::newRow("marker up to the end") << 5 << 3 << true << 0;
+    QTest::newRow("marker down to the end") << 5 << -1 << false << 2;
+}
+
+void TestTimeGrid::arrowsWrapAround()
+{
+    QFETCH(int, column);
+    QFETCH(int, moved);
+    QFETCH(bool, up);
+    QFETCH(int, position);
+    QCOMPARE(TimeGrid::wrappedPosition(moved, TimeGrid::upDownRange(column), up), position);
+}
+
+void TestTimeGrid::typedNumberMovesArrows_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("position");
+    QTest::newRow("hour 13") << 0 << 13 << 1;
+    QTest::newRow("hour 0") << 0 << 0 << 1;
+    QTest::newRow("hour 12") << 0 << 12 << 12;
+    QTest::newRow("minute 0") << 2 << 0 << 0;
+    QTest::newRow("minute 60") << 2 << 60 << 0;
+    QTest::newRow("second 59") << 4 << 59 << 59;
+}
+
+void TestTimeGrid::typedNumberMovesArrows()
+{
+    QFETCH(int, column);
+    QFETCH(int, value);
+    QFETCH(int, position);
+    QCOMPARE(TimeGrid::upDownPositionFor(column, value), position);
+}
+
+void TestTimeGrid::cellsError_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("valid without zeros") << QStringList{"7", ":", "5", ":", "0", "PM"} << QString();
+    QTest::newRow("hour 13") << QStringList{"13", ":", "05", ":", "00", "AM"} << "Invalid input : hour";
+    QTest::newRow("hour 0") << QStringList{"0", ":", "05", ":", "00", "AM"} << "Invalid input : hour";
+    QTest::newRow("hour empty") << QStringList{"", ":", "05", ":", "00", "AM"} << "Invalid input : hour";
+    QTest::newRow("minute 60") << QStringList{"12", ":", "60", ":", "00", "AM"} << "Invalid input : minute";
+    QTest::newRow("minute empty") << QStringList{"12", ":", "", ":", "00", "AM"} << "Invalid input : minute";
+    QTest::newRow("second empty") << QStringList{"12", ":", "00", ":", "", "AM"} << "Invalid input : second";
+    QTest::newRow("hour before minute") << QStringList{"0", ":", "99", ":", "", "AM"} << "Invalid input : hour";
+    QTest::newRow("no marker") << QStringList{"12", ":", "00", ":", "00", "am"}
+                               << "Invalid input : not AM or PM found [unexpected error]!";
+}
+
+void TestTimeGrid::cellsError()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(QString, error);
+    TimeGridCells grid;
+    std::copy(cells.begin(), cells.end(), grid.begin());
+    QCOMPARE(TimeGrid::cellsError(grid), error);
+}
+
+void TestTimeGrid::keysAndMarker()
+{
+    QVERIFY(TimeGrid::acceptsKey(0, QLatin1Char('7')));
+    QVERIFY(TimeGrid::acceptsKey(4, QLatin1Char('\b')));
+    QVERIFY(!TimeGrid::acceptsKey(2, QLatin1Char('a')));
+    QVERIFY(!TimeGrid::acceptsKey(2, QLatin1Char('-')));
+    QVERIFY(!TimeGrid::acceptsKey(5, QLatin1Char('1')));
+    QCOMPARE(TimeGrid::toggledMarker("AM"), QStringLiteral("PM"));
+    QCOMPARE(TimeGrid::toggledMarker("PM"), QStringLiteral("AM"));
+    QCOMPARE(TimeGrid::toggledMarker("xx"), QStringLiteral("AM"));
 }
 
 QTEST_GUILESS_MAIN(TestTimeGrid)
