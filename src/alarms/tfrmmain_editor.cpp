@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -73,6 +74,12 @@ bool TfrmMain::editorEvent(QObject* watched, QEvent* event)
         watched->parent()->objectName() == QStringLiteral("qt_calendar_calendarview")) {
         // A new click on the days: only a month change that this click makes may keep the calendar open.
         MonthInfoRequested = false;
+        return false;
+    }
+    if (watched == cbSchedule && event->type() == QEvent::KeyPress) {
+        // Typing in the schedule box opens its list, where the key then picks an item.
+        if (!static_cast<QKeyEvent*>(event)->text().trimmed().isEmpty() && !cbSchedule->view()->isVisible())
+            cbSchedule->showPopup();
         return false;
     }
     if (watched == cbSchedule && event->type() == QEvent::FocusOut) {
