@@ -9,6 +9,7 @@ class ToneOutput;
 class CommandRunner;
 class Shell;
 class AutostartEntry;
+class TrayIconHost;
 
 /// The operating system's services, handed to every window at construction. main() passes
 /// the real ones; tests pass recording fakes. None is owned here.
@@ -23,4 +24,5 @@ struct PlatformServices
     CommandRunner* commands = nullptr;
     Shell* shell = nullptr;
     AutostartEntry* autostart = nullptr;
+    TrayIconHost* tray = nullptr;
 };

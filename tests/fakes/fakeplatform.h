@@ -7,6 +7,7 @@
 #include "fakesettingsstore.h"
 #include "fakeshell.h"
 #include "faketoneoutput.h"
+#include "faketrayiconhost.h"
 #include "fakewaveplayer.h"
 #include "platform/platformservices.h"
 #include "platform/taskbarbutton.h"
@@ -26,11 +27,12 @@ struct FakePlatform
     FakeCommandRunner commands;
     FakeShell shell;
     FakeAutostartEntry autostart;
+    FakeTrayIconHost tray;
     QTemporaryDir programFolder;
 
     PlatformServices services()
     {
-        return {&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart};
+        return {&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart, &tray};
     }
     /// The folder as the program sees it: with a trailing separator.
     QString programDir() const { return programFolder.path() + QDir::separator(); }

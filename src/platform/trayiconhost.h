@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QIcon;
+class QString;
+
+/// One icon in the desktop's notification area, with the mouse presses on it.
+class TrayIconHost : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    /// Whether the desktop has a notification area at all.
+    virtual bool available() const = 0;
+    /// Adds the icon; false when there is no notification area to hold it. An empty tip shows none.
+    virtual bool show(const QIcon& icon, const QString& tip) = 0;
+    virtual void setIcon(const QIcon& icon) = 0;
+    virtual void setToolTip(const QString& tip) = 0;
+    virtual void remove() = 0;
+
+signals:
+    /// A mouse button went down on the icon; position is the cursor's, in screen coordinates.
+    void leftPressed(const QPoint& position);
+    void rightPressed(const QPoint& position);
+};
