@@ -93,6 +93,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
             &TfrmMain::cbTestSongsDropDown);
     connect(m_alarms, &AlarmListModel::enabledChangedByUser, this, [this] { SaveAlarmEvents(); });
     connect(&m_setup, &TSetUp::aboutToClose, this, &TfrmMain::refreshEffectiveDateAfterSettings);
+    connect(&m_setup, &TSetUp::trayIconSwitched, this, &TfrmMain::trayIconSwitched);
     connect(&m_setup, &TSetUp::listFontApplied, this, [this](const QFont& font) { lvMain->setFont(font); });
     m_setup.setMainWindow(this);
     createTrigger();

@@ -32,6 +32,7 @@ class QTimer;
 class QToolButton;
 class QTreeView;
 class TBTBeeper;
+class TForm2;
 class TSetUp;
 class TSmallClock;
 
@@ -75,7 +76,7 @@ public:
     // ---- end of editor and time grid ----
 
 signals:
-    /// The user ended the program (Exit with tray mode off).
+    /// The user ended the program (Exit with tray mode off, or the tray menu's "Remove").
     void quitRequested();
 
 protected:
@@ -106,6 +107,8 @@ private slots:
     void btnDeleteClick();
     void btnClearAllClick();
     void btnDisabledAllClick();
+    // Tray window (src/tray/tfrmmain_tray.cpp)
+    void trayIconSwitched(bool on);
     // ---- Editor and time grid ----
     void btnAddClick();
     void btnAddMsgClick();
@@ -146,6 +149,12 @@ private:
     /// The current cell has been typed into since it became current: keys extend its text.
     bool m_gridTyping = false;
     // ---- end of editor and time grid ----
+    // Tray window (src/tray/tfrmmain_tray.cpp)
+    /// Start-up's choice between the tray and the shown window.
+    void decideTrayMode();
+    /// Creates the tray window and switches tray mode on. Without a notification area it says so,
+    /// and the program goes on without tray mode, this window shown.
+    TForm2* createTrayWindow();
 
     void FormCreate();
     void createControls();

@@ -15,7 +15,7 @@
 
 bool TfrmMain::finishStartup()
 {
-    show();
+    decideTrayMode();
     repaint();
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class TrayIconHost;
+
+/// The program's icon in the notification area. A left press silences the alarm; a right press
+/// opens the tray menu. The icon is added on construction and removed on destruction.
+class TTrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// The tip only reaches the notification area that far.
+    static constexpr int maxTipLength = 63;
+
+    /// Without an application title the icon has no tip.
+    TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QObject* parent = nullptr);
+    ~TTrayIcon() override;
+
+    /// False when the desktop has no notification area to take the icon.
+    bool isAdded() const { return m_added; }
+
+    QString Hint() const { return m_hint; }
+    void setHint(const QString& hint);
+    QIcon Icon() const { return m_icon; }
+    void setIcon(const QIcon& icon);
+    /// Takes the icon out of the notification area; nothing brings it back.
+    void remove();
+
+signals:
+    void leftButtonDown();
+    void rightButtonDown(const QPoint& cursor);
+
+private:
+    TrayIconHost& m_host;
+    QIcon m_icon;
+    QString m_hint;
+    bool m_added = false;
+};

@@ -1,0 +1,292 @@
+// The tray window with the three program windows on fakes: the start-up's tray decision, the
+// tray menu, and switching the icon from the settings window.
+#include "alarms/alarmlistmodel.h"
+#include "mainwindowfixture.h"
+#include "tray/tform2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+const QByteArray everyDay = "evt*-1*23:30:00*On*NoShell*Once*Every Day*Bell*-1*Wake\r\n";
+
+int trayWindowCount()
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += window->windowTitle() == QLatin1String("Form2") ? 1 : 0;
+    return count;
+}
+
+/// Right-clicks the tray icon and returns the menu that opened.
+QMenu* openTrayMenu(MainWindowFixture& f)
+{
+    emit f.platform.tray.rightPressed(QPoint(600, 500));
+    TForm2* tray = TForm2::find();
+    return tray && tray->PopupMenu1->isVisible() ? tray->PopupMenu1 : nullptr;
+}
+
+QCheckBox* trayBox(MainWindowFixture& f)
+{
+    return f.setup->findChild<QCheckBox*>(QStringLiteral("chkInTray"));
+}
+} // namespace
+
+class TestTForm2 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trayDecision_data();
+    void trayDecision();
+    void exitOnlyHidesInTrayMode();
+    void menuItemsInOrder();
+    void leftPressStopsTheSoundAndOpensNothing();
+    void disablingThroughTheMenu();
+    void reenablingSavesAndReloads();
+    void removeEndsWithTheWindowHidden();
+    void alarmSetShowsTheMainWindow();
+    void switchingTheIconOnAndOff();
+    void switchingOnWhenStartedInTrayMakesNoSecond();
+    void noNotificationArea_data();
+    void noNotificationArea();
+};
+
+void TestTForm2::trayDecision_data()
+{
+    QTest::addColumn<QString>("startup");
+    QTest::addColumn<QString>("inTray");
+    QTest::addColumn<bool>("trayMode");
+    QTest::addColumn<bool>("mainShown");
+    QTest::newRow("neither") << "0"
+                             << "0" << false << true;
+    QTest::newRow("icon in tray") << "0"
+                                  << "1" << true << true;
+    QTest::newRow("start in tray") << "1"
+                                   << "0" << true << false;
+    QTest::newRow("both") << "1"
+                          << "1" << true << false;
+}
+
+void TestTForm2::trayDecision()
+{
+    QFETCH(QString, startup);
+    QFETCH(QString, inTray);
+    QFETCH(bool, trayMode);
+    QFETCH(bool, mainShown);
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = startup;
+    f.platform.settings.values["Check In Tray"] = inTray;
+    TfrmMain& w = f.start();
+    QCOMPARE(w.trayMode(), trayMode);
+    QCOMPARE(w.isVisible(), mainShown);
+    QCOMPARE(trayWindowCount(), trayMode ? 1 : 0);
+    QCOMPARE(f.platform.tray.shown, trayMode);
+    QVERIFY(w.MainTimer->isActive());
+    if (trayMode) {
+        QVERIFY(!TForm2::find()->isVisible());
+        QCOMPARE(f.platform.tray.tip, QStringLiteral("Zib Alarm Clock v2.2"));
+    }
+}
+
+void TestTForm2::exitOnlyHidesInTrayMode()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check In Tray"] = "1";
+    TfrmMain& w = f.start();
+    QSignalSpy quit(&w, &TfrmMain::quitRequested);
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(quit.size(), 0);
+    QVERIFY(f.platform.tray.shown);
+}
+
+void TestTForm2::menuItemsInOrder()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check In Tray"] = "1";
+    f.start();
+    QMenu* menu = openTrayMenu(f);
+    QVERIFY(menu);
+    QStringList names;
+    QStringList captions;
+    for (QAction* item : menu->actions()) {
+        names.append(item->objectName());
+        captions.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
+    QCOMPARE(names, QStringList({"About1", "N1", "mnuAlarmSet", "mnuShow", "mnuSettings", "N2", "mnuSubHelp", "mnuStop",
+                                 "N3", "mnuDisabled", "Remove1"}));
+    QCOMPARE(captions, QStringList({"About", "-", "Alarm Set", "Show", "Settings", "-", "Help", "Stop", "-", "Disabled",
+                                    "Remove"}));
+    menu->hide();
+}
+
+void TestTForm2::leftPressStopsTheSoundAndOpensNothing()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    f.start();
+    f.platform.wave.calls.clear();
+    emit f.platform.tray.leftPressed(QPoint(600, 500));
+    QCOMPARE(f.platform.wave.calls.size(), 1);
+    QVERIFY(f.platform.wave.calls.first().stop);
+    QVERIFY(!TForm2::find()->PopupMenu1->isVisible());
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(!f.setup->isVisible());
+}
+
+void TestTForm2::disablingThroughTheMenu()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    const QColor enabledBase = w.lvMain->palette().color(QPalette::Base);
+    TForm2* tray = TForm2::find();
+
+    QMenu* menu = openTrayMenu(f);
+    QVERIFY(menu);
+    QVERIFY(!tray->mnuDisabled->isChecked());
+    tray->mnuDisabled->trigger();
+    menu->hide();
+    QVERIFY(w.btnDisabledAll->isChecked());
+    QVERIFY(!w.MainTimer->isActive());
+    QVERIFY(w.lvMain->palette().color(QPalette::Base) != enabledBase);
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+
+    menu = openTrayMenu(f);
+    QVERIFY(menu);
+    QVERIFY(tray->mnuDisabled->isChecked());
+    menu->hide();
+
+    // The button under the list moves the menu's check and the icon as well.
+    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
+    menu = openTrayMenu(f);
+    QVERIFY(menu);
+    QVERIFY(!tray->mnuDisabled->isChecked());
+    menu->hide();
+}
+
+void TestTForm2::reenablingSavesAndReloads()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check In Tray"] = "1";
+    f.platform.clock.setTime(QTime(23, 0, 0));
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    TForm2* tray = TForm2::find();
+    tray->mnuDisabled->trigger();
+    QVERIFY(!w.MainTimer->isActive());
+
+    // The event's time passes while everything is disabled, and the file goes away.
+    f.platform.clock.setTime(QTime(23, 45, 0));
+    QVERIFY(QFile::remove(f.platform.programFile("events.acl")));
+    tray->mnuDisabled->trigger();
+    QVERIFY(!w.btnDisabledAll->isChecked());
+    QVERIFY(w.MainTimer->isActive());
+    QCOMPARE(f.events(), everyDay);
+    QCOMPARE(w.alarms().rowCount(), 1);
+    QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Ignore"));
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
+}
+
+void TestTForm2::removeEndsWithTheWindowHidden()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    TfrmMain& w = f.start();
+    QVERIFY(!w.isVisible());
+    QSignalSpy quit(&w, &TfrmMain::quitRequested);
+    TForm2::find()->Remove1->trigger();
+    QCOMPARE(quit.size(), 1);
+}
+
+void TestTForm2::alarmSetShowsTheMainWindow()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    TfrmMain& w = f.start();
+    w.showMinimized();
+    w.hide();
+    f.platform.taskbar.hide();
+    TForm2::find()->mnuAlarmSet->trigger();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.isMinimized());
+    QVERIFY(f.platform.taskbar.isShown());
+}
+
+void TestTForm2::switchingTheIconOnAndOff()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check In Tray"] = "1";
+    TfrmMain& w = f.start();
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+
+    QTest::mouseClick(trayBox(f), Qt::LeftButton);
+    QCOMPARE(f.platform.settings.values["Check In Tray"], QStringLiteral("0"));
+    QCOMPARE(trayWindowCount(), 0);
+    QVERIFY(!f.platform.tray.shown);
+    QVERIFY(!w.trayMode());
+    QVERIFY(w.isVisible());
+
+    // Back on while everything is disabled: the new icon shows that at once.
+    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QTest::mouseClick(trayBox(f), Qt::LeftButton);
+    QCOMPARE(trayWindowCount(), 1);
+    QVERIFY(w.trayMode());
+    QVERIFY(f.platform.tray.shown);
+    QCOMPARE(f.platform.tray.icon.cacheKey(), TForm2::find()->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+}
+
+void TestTForm2::switchingOnWhenStartedInTrayMakesNoSecond()
+{
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    f.platform.settings.values["Check In Tray"] = "0";
+    f.start();
+    QTest::mouseClick(trayBox(f), Qt::LeftButton);
+    QCOMPARE(f.platform.settings.values["Check In Tray"], QStringLiteral("1"));
+    QCOMPARE(trayWindowCount(), 1);
+    QCOMPARE(f.platform.tray.shows, 1);
+}
+
+void TestTForm2::noNotificationArea_data()
+{
+    QTest::addColumn<QString>("startup");
+    QTest::newRow("icon in tray") << "0";
+    QTest::newRow("start in tray") << "1";
+}
+
+void TestTForm2::noNotificationArea()
+{
+    QFETCH(QString, startup);
+    MainWindowFixture f;
+    f.platform.tray.hasArea = false;
+    f.platform.settings.values["Check Startup"] = startup;
+    f.platform.settings.values["Check In Tray"] = "1";
+    TfrmMain& w = f.start();
+    QCOMPARE(f.platform.dialogs.texts(),
+             QStringList{"No notification area was found: the program runs without its tray icon."});
+    QVERIFY(!w.trayMode());
+    QVERIFY(w.isVisible());
+    QCOMPARE(trayWindowCount(), 0);
+    QVERIFY(w.MainTimer->isActive());
+
+    // Without tray mode, Exit ends the program.
+    QSignalSpy quit(&w, &TfrmMain::quitRequested);
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QCOMPARE(quit.size(), 1);
+}
+
+QTEST_MAIN(TestTForm2)
+#include "tst_tform2.moc"
