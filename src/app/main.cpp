@@ -9,6 +9,7 @@
 #include "platform/platformservices.h"
 #include "platform/processcommandrunner.h"
 #include "platform/qsettingsstore.h"
+#include "platform/systemtrayiconhost.h"
 #include "platform/taskbarbutton.h"
 #include "platform/xdg/xdgautostartentry.h"
 
@@ -36,11 +37,24 @@ int main(int argc, char* argv[])
     ProcessCommandRunner commands;
     DesktopShell shell;
     XdgAutostartEntry autostart;
-    const PlatformServices services{&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart};
+    SystemTrayIconHost tray;
+    const PlatformServices services{.clock = &clock,
+                                    .settings = &settings,
+                                    .dialogs = &dialogs,
+                                    .taskbar = &taskbar,
+                                    .wave = &wave,
+                                    .tone = &tone,
+                                    .commands = &commands,
+                                    .shell = &shell,
+                                    .autostart = &autostart,
+                                    .tray = &tray};
 
     LockFileInstanceLock lock(ProgramInfo::instanceName());
     ZibApplication zib(services, QApplication::applicationDirPath());
-    QObject::connect(&zib, &ZibApplication::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Not quit(): Qt 6 first asks every window to close, and the main window refuses to (it is
+    // left through Exit), which would cancel the end of the program.
+    QObject::connect(
+        &zib, &ZibApplication::quitRequested, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     if (zib.start(lock) != ZibApplication::StartResult::Running)
         return 0;
     return QApplication::exec();
