@@ -13,6 +13,8 @@ import subprocess
 import sys
 import time
 
+# The import must leave no compiled copy in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import startup_e2e  # noqa: E402
 from startup_e2e import accessible_app, check, find_text, wait_for, wait_main_window  # noqa: E402
