@@ -13,7 +13,7 @@ packages=(
     # benchmarks, libFuzzer
     libbenchmark-dev libgtest-dev clang libclang-rt-14-dev
     # desktop tier: X server, tray host, window tools, audio server and recorder, accessibility
-    xvfb xauth x11-utils xdotool wmsystemtray imagemagick
+    xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick
     pulseaudio pulseaudio-utils sox
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     procps time

@@ -229,7 +229,8 @@ def case_alarm_fires(program):
         wait_for("the alarm's message window", lambda: find_text(app, "Time to wake up"), 20)
         wait_for("the alarm's command", lambda: os.path.exists(marker), 10)
         wait_for("the alarm's song on the sink", lambda: loudest(recording, due_at - 0.5) > 0.02, 10)
-        check(loudest(recording, 0, due_at - 1) < 0.005, "sound before the alarm was due")
+        # parec may join the sink a moment late, which shifts the recording; keep a wide margin.
+        check(loudest(recording, 0, due_at - 3) < 0.005, "sound before the alarm was due")
     finally:
         recorder.terminate()
         recorder.wait()
