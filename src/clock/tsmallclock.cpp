@@ -62,7 +62,7 @@ void TSmallClock::createControls()
     lblDT->setAlignment(Qt::AlignCenter);
     lblDT->setTransparent(true);
     QFont timeFont(QStringLiteral("Times New Roman"));
-    timeFont.setPixelSize(13);
+    timeFont.setPixelSize(designPixels(13));
     lblDT->setFont(timeFont);
     lblDT->setTextStyle(TLabel3D::tsNone);
     lblDT->setShift(1);
@@ -73,7 +73,7 @@ void TSmallClock::createControls()
     lblDate->setGeometry(104, 1, 39, 14);
     lblDate->setTransparent(true);
     QFont dateFont(QStringLiteral("Small Fonts"));
-    dateFont.setPixelSize(10);
+    dateFont.setPixelSize(designPixels(10));
     lblDate->setFont(dateFont);
     lblDate->setFontColor(QColor(0, 128, 128));
     lblDate->setTextStyle(TLabel3D::tsNone);
@@ -199,6 +199,15 @@ void TSmallClock::readClockSettings()
 bool TSmallClock::showAtStart() const
 {
     return mOn->isChecked();
+}
+
+// Font heights are drawn for 120 pixels per inch and scale with the screen, as the strip's
+// pixel layout does not.
+int TSmallClock::designPixels(int pixelsAt120) const
+{
+    const QScreen* s = screen();
+    const qreal dpi = s ? s->logicalDotsPerInch() : 96;
+    return qMax(1, qRound(pixelsAt120 * dpi / 120));
 }
 
 bool TSmallClock::smallScreen() const

@@ -85,6 +85,7 @@ private:
     void setDigitsSize(int points);
     void set3D(bool on);
     bool smallScreen() const;
+    int designPixels(int pixelsAt120) const;
     QRect screenRect() const;
     void updateTaskbarButton();
 
