@@ -16,6 +16,10 @@ enum AlarmColumn {
     AlarmColumnCount
 };
 
+/// The columns the list shows. The rest are the row's own fields, made into the shown texts; they
+/// are no columns of the view, so neither the eye nor a screen reader meets them.
+constexpr int ListedColumnCount = ColSoundRun;
+
 /// One alarm event: one row of the alarm list.
 struct AlarmEvent
 {

@@ -4,11 +4,9 @@
 
 AlarmListModel::AlarmListModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , m_captions{QStringLiteral("PT"),     QStringLiteral("Date - Time"), QStringLiteral("Schedule"),
-                 QStringLiteral("Message"), QStringLiteral("S/R"),        QStringLiteral("Date"),
-                 QStringLiteral("24hour"),  QStringLiteral("Active/Ignore"), QStringLiteral("Days")}
-{
-}
+    , m_captions{QStringLiteral("PT"), QStringLiteral("Date - Time"), QStringLiteral("Schedule"),
+                 QStringLiteral("Message")}
+{}
 
 int AlarmListModel::rowCount(const QModelIndex& parent) const
 {
@@ -17,7 +15,7 @@ int AlarmListModel::rowCount(const QModelIndex& parent) const
 
 int AlarmListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : AlarmColumnCount;
+    return parent.isValid() ? 0 : ListedColumnCount;
 }
 
 QVariant AlarmListModel::data(const QModelIndex& index, int role) const
@@ -66,7 +64,7 @@ Qt::ItemFlags AlarmListModel::flags(const QModelIndex& index) const
 
 QVariant AlarmListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= AlarmColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ListedColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return m_captions.at(section);
@@ -86,6 +84,8 @@ void AlarmListModel::append(AlarmEvent event)
 void AlarmListModel::setField(int row, int column, const QString& value)
 {
     m_events[static_cast<size_t>(row)].setField(column, value);
+    if (column >= ListedColumnCount)
+        return;
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
@@ -143,6 +143,7 @@ void AlarmListModel::sortRows(const std::function<bool(const AlarmEvent&, const 
 
 void AlarmListModel::setHeaderCaption(int column, const QString& caption)
 {
+    Q_ASSERT(column < ListedColumnCount);
     m_captions[column] = caption;
     emit headerDataChanged(Qt::Horizontal, column, column);
 }

@@ -12,6 +12,7 @@
 #include "platform/systemtrayiconhost.h"
 #include "platform/taskbarbutton.h"
 #include "platform/xdg/xdgautostartentry.h"
+#include "widgets/accessibleinterfaces.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zibac-256.png")));
     // The desktop clock plays the main window: closing other windows never ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibleInterfaces();
 
     SystemClock clock;
     QSettingsStore settings;

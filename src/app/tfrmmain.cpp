@@ -42,7 +42,6 @@
 namespace {
 constexpr int listColumnWidths[] = {85, 160, 85, 200};
 constexpr int gridColumnWidths[] = {19, 8, 19, 8, 19, 24};
-constexpr int firstHiddenColumn = ColSoundRun;
 
 template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName = {})
 {
@@ -125,11 +124,8 @@ void TfrmMain::createControls()
     lvMain->header()->setSectionsMovable(false);
     lvMain->header()->setStretchLastSection(false);
     lvMain->header()->setMinimumSectionSize(1);
-    for (int column = 0; column < firstHiddenColumn; ++column)
+    for (int column = 0; column < ListedColumnCount; ++column)
         lvMain->setColumnWidth(column, listColumnWidths[column]);
-    // The program's own columns: they hold what the visible texts are made from.
-    for (int column = firstHiddenColumn; column < AlarmColumnCount; ++column)
-        lvMain->header()->setSectionHidden(column, true);
 
     sbLoad = speedButton("sbLoad", QStringLiteral("Load"), central);
     btnSave = speedButton("btnSave", QStringLiteral("Save"), central);
@@ -172,7 +168,9 @@ void TfrmMain::createControls()
     btnTestRunApp = hintButton("btnTestRunApp", QStringLiteral("Test"), gbInp);
     btnTestRunApp->setText(QStringLiteral("..."));
     btnTestRunApp->setEnabled(false);
-    lblEffectiveDate = named(new QLabel(gbInp), "lblEffectiveDate", QStringLiteral("Effective date"));
+    // The date itself is the label's accessible name; its purpose is the description.
+    lblEffectiveDate = named(new QLabel(gbInp), "lblEffectiveDate");
+    lblEffectiveDate->setAccessibleDescription(QStringLiteral("Effective date"));
     lblEffectiveDate->setAutoFillBackground(true);
     lblEffectiveDate->setTextFormat(Qt::PlainText);
     lblEffectiveDate->setCursor(Qt::PointingHandCursor);
@@ -345,7 +343,7 @@ void TfrmMain::LoadMainFormSettings()
     move(saved.left.value_or(x()), saved.top.value_or(y()));
     resize(saved.width.value_or(width()), saved.height.value_or(height()));
     for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
-        if (saved.columnWidths[column] && column < firstHiddenColumn)
+        if (saved.columnWidths[column] && column < ListedColumnCount)
             lvMain->setColumnWidth(column, *saved.columnWidths[column]);
     }
     QFont listFont = lvMain->font();
@@ -359,7 +357,7 @@ void TfrmMain::LoadMainFormSettings()
 void TfrmMain::btnExitClick()
 {
     for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
-        const int width = lvMain->header()->isSectionHidden(column) ? 0 : lvMain->columnWidth(column);
+        const int width = column < ListedColumnCount ? lvMain->columnWidth(column) : 0;
         writeSetting(columnWidthNames[column], QString::number(width));
     }
     writeSetting(SettingNames::MainTop, QString::number(y()));

@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -83,6 +84,8 @@ void TLabel3D::setText(const QString& text)
     m_text = text;
     adjustBounds();
     update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TLabel3D::setAlignment(Qt::Alignment alignment)

@@ -55,8 +55,8 @@ void TestTfrmMain::designSizeOnSmallScreens()
     QCOMPARE(w.windowTitle(), QStringLiteral("Zib Alarm Clock"));
     QCOMPARE(w.lvMain->columnWidth(0), 85);
     QCOMPARE(w.lvMain->columnWidth(3), 200);
-    for (int column = ColSoundRun; column < AlarmColumnCount; ++column)
-        QVERIFY(w.lvMain->header()->isSectionHidden(column));
+    // The row's own fields are no columns of the list, so no screen reader announces them.
+    QCOMPARE(w.lvMain->model()->columnCount(), 4);
 }
 
 void TestTfrmMain::restoresPlacementAtBoundaries()

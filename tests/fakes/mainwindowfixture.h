@@ -4,6 +4,7 @@
 #include "clock/tsmallclock.h"
 #include "fakeplatform.h"
 #include "settings/tsetup.h"
+#include "widgets/accessibleinterfaces.h"
 
 #include <QFile>
 #include <memory>
@@ -17,7 +18,11 @@ struct MainWindowFixture
     std::unique_ptr<TSetUp> setup;
     std::unique_ptr<TfrmMain> window;
 
-    MainWindowFixture() { platform.settings.values["AlarmEventsFile"] = "events.acl"; }
+    MainWindowFixture()
+    {
+        installAccessibleInterfaces();
+        platform.settings.values["AlarmEventsFile"] = "events.acl";
+    }
 
     /// The windows as created, before the first load.
     TfrmMain& create()
