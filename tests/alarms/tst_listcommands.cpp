@@ -1,5 +1,6 @@
 // The list buttons as the user presses them, checked on the list and on the file.
 #include "alarms/alarmlistmodel.h"
+#include "alarms/eventsfile.h"
 #include "mainwindowfixture.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ private slots:
     void withoutSelectionOnlyBeep();
     void focusMovedAwayMeansNoSelection();
     void clearThenLoadBringsTheListBack();
+    void startFinishesACutSave();
     void clearThenSaveWritesTheEmptyList();
     void escapeClears();
     void saveConfirms();
@@ -159,6 +161,22 @@ void TestListCommands::clearThenLoadBringsTheListBack()
     QCOMPARE(f.events(), everyDay + monday);
     QTest::mouseClick(w.sbLoad, Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 2);
+}
+
+void TestListCommands::startFinishesACutSave()
+{
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    MainWindowFixture f;
+    // A save was killed after its journal was written and while it rewrote the file.
+    f.writeEvents(everyDay.left(20));
+    QCOMPARE(writeSaveJournal(f.platform.programFile("events.acl"), everyDay + monday, saveJournalFolder()), QString());
+    TfrmMain& w = f.start();
+    qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(f.platform.dialogs.texts(), QStringList());
+    QCOMPARE(w.alarms().rowCount(), 2);
+    QCOMPARE(f.events(), everyDay + monday);
+    QCOMPARE(QDir(state.path() + "/zibac").entryList(QDir::Files), QStringList());
 }
 
 void TestListCommands::clearThenSaveWritesTheEmptyList()
