@@ -152,13 +152,14 @@ QString absolutePath(const QString& path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-bool syncFolder(const QString& folder)
+// Makes a rename in the folder last.
+void syncFolder(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    const bool synced = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
+    if (fd >= 0) {
+        ::fsync(fd);
         ::close(fd);
-    return synced;
+    }
 }
 
 // Writes over the file's own bytes, cuts it to the new length and syncs it; the platform's text
@@ -246,10 +247,9 @@ std::optional<SaveJournal> parseSaveJournal(const QByteArray& bytes)
 
 bool isSameFile(const QString& a, const QString& b)
 {
-    struct stat first
-    {};
-    struct stat second
-    {};
+    using FileStatus = struct stat;
+    FileStatus first{};
+    FileStatus second{};
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
@@ -276,7 +276,7 @@ EventsLoadResult readEventsFile(const QString& path, const EventsLoadContext& co
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.exists() ? refuse(file.errorString()) : result;
-    const QByteArray bytes = file.read(maxEventsFileSize + 1);
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return refuse(file.errorString());
     if (bytes.size() > maxEventsFileSize)
