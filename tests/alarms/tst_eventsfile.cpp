@@ -10,11 +10,9 @@
 #include <QtTest>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 const QByteArray wakeLine = "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*";
@@ -254,24 +252,15 @@ void TestEventsFile::specialFilesAreRefused()
         file = writeFile(file, wakeLine + "\r\n");
         QVERIFY(QFile::resize(file, 64 * 1024 * 1024 + 1));
     }
-    // A loader that opens the FIFO would wait for a writer for good: give it one, and let the
-    // writer go afterwards when the loader never came.
-    std::thread writer([&] {
-        if (file.endsWith("fifo"))
-            ::close(::open(QFile::encodeName(file).constData(), O_WRONLY));
-    });
+    // Opening the FIFO or reading /dev/zero would not come back.
     const EventsLoadResult result = readEventsFile(file, context());
-    const int unblock = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK);
-    writer.join();
-    ::close(unblock);
-
     QCOMPARE(result.status, EventsLoadResult::Status::OpenFailed);
     QTEST(result.error, "error");
     QVERIFY(result.events.empty());
     if (file.endsWith("fifo")) {
         // Nor is a FIFO replaced by a save.
         QVERIFY(!writeEventsFile(file, manyEvents(1), path("state")).ok);
-        QVERIFY(QFileInfo(file).isSymLink() || !QFileInfo(file).isFile());
+        QVERIFY(!QFileInfo(file).isFile());
     }
 }
 
