@@ -16,10 +16,11 @@ QString messageListText(const QString& message)
 
 AlarmListModel::AlarmListModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , m_captions{QStringLiteral("PT"),      QStringLiteral("Date - Time"),   QStringLiteral("Schedule"),
-                 QStringLiteral("Message"), QStringLiteral("S/R"),           QStringLiteral("Date"),
+    , m_captions{QStringLiteral("PT"),     QStringLiteral("Date - Time"), QStringLiteral("Schedule"),
+                 QStringLiteral("Message"), QStringLiteral("S/R"),        QStringLiteral("Date"),
                  QStringLiteral("24hour"),  QStringLiteral("Active/Ignore"), QStringLiteral("Days")}
-{}
+{
+}
 
 int AlarmListModel::rowCount(const QModelIndex& parent) const
 {

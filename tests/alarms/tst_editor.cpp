@@ -7,8 +7,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
