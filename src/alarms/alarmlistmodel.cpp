@@ -2,6 +2,18 @@
 
 #include <algorithm>
 
+namespace {
+// Laying out a huge message for the row's size froze the window: the list shows the start of the
+// first line, while the row keeps the whole text.
+QString messageListText(const QString& message)
+{
+    constexpr qsizetype shownLength = 1000;
+    const QStringView head = QStringView(message).left(shownLength);
+    const auto lineEnd = std::find_if(head.begin(), head.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return head.first(lineEnd - head.begin()).toString();
+}
+} // namespace
+
 AlarmListModel::AlarmListModel(QObject* parent)
     : QAbstractTableModel(parent)
     , m_captions{QStringLiteral("PT"), QStringLiteral("Date - Time"), QStringLiteral("Schedule"),
@@ -25,6 +37,8 @@ QVariant AlarmListModel::data(const QModelIndex& index, int role) const
     const AlarmEvent& event = at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (index.column() == ColMessage)
+            return messageListText(event.message);
         return event.field(index.column());
     case Qt::CheckStateRole:
         if (index.column() == ColPlayTimes)

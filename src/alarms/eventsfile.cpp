@@ -4,14 +4,24 @@
 #include "alarms/eventline.h"
 #include "alarms/textencoding.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QString crLf = QStringLiteral("\r\n");
+const QString notRegularFile = QStringLiteral("Not a regular file");
+const QByteArray journalMagic = "ZIBAC SAVE JOURNAL 1\n";
 
 // Files hold few distinct dates and times: format each once per load. Keys are the digits of the
 // checked "yyyy/mm/dd" or "hh:mm:ss" read as one number, cheaper to hash than the text.
@@ -54,6 +64,41 @@ private:
     const EventsLoadContext& m_context;
     QHash<int, QString> m_dates;
     QHash<int, QString> m_times;
+};
+
+// Lines end in CR LF, LF or a lone CR (old Mac files); a message never holds a CR or LF of its own.
+class LineSplitter
+{
+public:
+    explicit LineSplitter(const QString& text)
+        : m_text(text)
+    {}
+    bool hasNext() const { return m_pos < m_text.size(); }
+    QStringView next()
+    {
+        // The next line end of each kind is looked up only once passed: a file of CR-only lines
+        // holds no LF, and must not be searched for one at every line.
+        if (m_lineFeed != none && m_lineFeed < m_pos)
+            m_lineFeed = m_text.indexOf(u'\n', m_pos);
+        if (m_return != none && m_return < m_pos)
+            m_return = m_text.indexOf(u'\r', m_pos);
+        qsizetype end = m_lineFeed == none ? m_text.size() : m_lineFeed;
+        qsizetype next = end + 1;
+        if (m_return != none && m_return < end) {
+            next = m_return + 1 == end ? end + 1 : m_return + 1;
+            end = m_return;
+        }
+        const QStringView line = m_text.sliced(m_pos, end - m_pos);
+        m_pos = next;
+        return line;
+    }
+
+private:
+    static constexpr qsizetype none = -1;
+    QStringView m_text;
+    qsizetype m_pos = 0;
+    qsizetype m_lineFeed = -2;
+    qsizetype m_return = -2;
 };
 
 void appendReport(QString& report, int lineNumber, LineCheck check)
@@ -102,49 +147,140 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
     return writeAll(file, bytes.constData(), bytes.size());
 }
 
-// The folder refuses new files, so there is no room for a replacement beside the file: write
-// over it, and put the old contents back if that fails part-way.
-FileResult writeInPlace(const QString& path, const QString& name, const QByteArray& bytes)
+QString absolutePath(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Makes a rename in the folder last.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes over the file's own bytes, cuts it to the new length and syncs it; the platform's text
+// of a failure, or nothing.
+QString overwrite(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, bytes) || !file.resize(bytes.size()))
+        return file.errorString();
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+    return {};
+}
+
+// The folder refuses new files, so there is no room for a replacement beside the file: write
+// over it. The journal holds the new content meanwhile, so a rewrite cut by a crash is finished
+// at the next start; a failed one puts the old content back.
+FileResult writeInPlace(const QString& path, const QString& name, const QByteArray& bytes, const QString& journalFolder)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
         return failed(FileResult::Failure::OpenFailed, name, file.errorString());
     const QByteArray old = file.readAll();
     file.close();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (const QString error = writeSaveJournal(path, bytes, journalFolder); !error.isEmpty())
+        return failed(FileResult::Failure::WriteFailed, name, error);
+    const QString journal = saveJournalPath(path, journalFolder);
+    const QString error = overwrite(path, bytes);
+    if (error.isEmpty() || overwrite(path, old).isEmpty())
+        QFile::remove(journal);
+    if (!error.isEmpty())
+        return failed(FileResult::Failure::WriteFailed, name, error);
+    return {};
+}
+
+FileResult writeEventsBytes(const QString& path, const QByteArray& bytes, const QString& journalFolder)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.exists() && !info.isFile())
+        return failed(FileResult::Failure::OpenFailed, name, notRegularFile);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (info.isFile())
+            return writeInPlace(path, name, bytes, journalFolder);
         return failed(FileResult::Failure::OpenFailed, name, file.errorString());
-    if (writeAll(file, bytes)) {
-        file.close();
-        if (file.error() == QFileDevice::NoError)
-            return {};
     }
-    const QString error = file.errorString();
-    file.close();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        writeAll(file, old);
-    return failed(FileResult::Failure::WriteFailed, name, error);
+    if (!writeAll(file, bytes) || !file.commit())
+        return failed(FileResult::Failure::WriteFailed, name, file.errorString());
+    // A journal left by a rewrite that could not be finished is older than this save.
+    QFile::remove(saveJournalPath(path, journalFolder));
+    return {};
+}
+
+struct SaveJournal
+{
+    QString target;
+    QByteArray content;
+};
+
+// Nothing when the journal is not whole.
+std::optional<SaveJournal> parseSaveJournal(const QByteArray& bytes)
+{
+    if (!bytes.startsWith(journalMagic))
+        return std::nullopt;
+    qsizetype start = journalMagic.size();
+    QByteArray lines[3];
+    for (QByteArray& line : lines) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            return std::nullopt;
+        line = bytes.mid(start, end - start);
+        start = end + 1;
+    }
+    bool sized = false;
+    const qsizetype size = lines[1].toLongLong(&sized);
+    SaveJournal journal{QString::fromUtf8(QByteArray::fromPercentEncoding(lines[0])), bytes.mid(start)};
+    if (!sized || journal.content.size() != size ||
+        QCryptographicHash::hash(journal.content, QCryptographicHash::Sha256).toHex() != lines[2])
+        return std::nullopt;
+    return journal;
+}
+
+bool isSameFile(const QString& a, const QString& b)
+{
+    using FileStatus = struct stat;
+    FileStatus first{};
+    FileStatus second{};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }
 } // namespace
 
 EventsLoadResult readEventsFile(const QString& path, const EventsLoadContext& context)
 {
     EventsLoadResult result;
-    QFile file(path);
-    if (!file.exists())
-        return result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.exists()) {
-            result.status = EventsLoadResult::Status::OpenFailed;
-            result.error = file.errorString();
-        }
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const auto refuse = [&result](const QString& error) {
         result.status = EventsLoadResult::Status::OpenFailed;
-        result.error = file.errorString();
+        result.error = error;
         return result;
-    }
+    };
+    const QString tooLarge = QStringLiteral("File is larger than 64 MB");
+    // A FIFO or a device would block the start for good or read without end: never open one.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    if (!info.isFile())
+        return refuse(notRegularFile);
+    if (info.size() > maxEventsFileSize)
+        return refuse(tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.exists() ? refuse(file.errorString()) : result;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return refuse(file.errorString());
+    if (bytes.size() > maxEventsFileSize)
+        return refuse(tooLarge);
     return readEventsData(bytes, context);
 }
 
@@ -153,17 +289,13 @@ EventsLoadResult readEventsData(QByteArrayView bytes, const EventsLoadContext& c
     EventsLoadResult result;
     result.status = EventsLoadResult::Status::Loaded;
     const QString text = decodeEventsText(bytes);
-    result.events.reserve(static_cast<size_t>(text.count(u'\n')) + 1);
+    result.events.reserve(static_cast<size_t>(std::max(text.count(u'\n'), text.count(u'\r'))) + 1);
     DisplayTextCache display(context);
     int lineNumber = 0;
     int badHeaders = 0;
-    QStringView rest(text);
-    while (!rest.isEmpty()) {
-        const qsizetype lineFeed = rest.indexOf(u'\n');
-        QStringView line = lineFeed < 0 ? rest : rest.first(lineFeed);
-        rest = lineFeed < 0 ? QStringView() : rest.sliced(lineFeed + 1);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    LineSplitter lines(text);
+    while (lines.hasNext()) {
+        const QStringView line = lines.next();
         ++lineNumber;
         if (line.isEmpty())
             continue;
@@ -204,19 +336,63 @@ QString eventsFileText(const std::vector<AlarmEvent>& events)
     return text;
 }
 
-FileResult writeEventsFile(const QString& path, const std::vector<AlarmEvent>& events)
+QString saveJournalFolder()
 {
-    const QByteArray bytes = encodeEventsText(eventsFileText(events));
-    const QString name = QFileInfo(path).fileName();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (writeAll(file, bytes) && file.commit())
-            return {};
-        return failed(FileResult::Failure::WriteFailed, name, file.errorString());
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/zibac");
+}
+
+FileResult writeEventsFile(const QString& path, const std::vector<AlarmEvent>& events, const QString& journalFolder)
+{
+    return writeEventsBytes(path, encodeEventsText(eventsFileText(events)), journalFolder);
+}
+
+QString saveJournalPath(const QString& eventsPath, const QString& journalFolder)
+{
+    const QByteArray key = QCryptographicHash::hash(absolutePath(eventsPath).toUtf8(), QCryptographicHash::Sha256);
+    return QDir(journalFolder)
+        .filePath(QStringLiteral("save-") + QString::fromLatin1(key.toHex().left(32)) + QStringLiteral(".journal"));
+}
+
+QString writeSaveJournal(const QString& eventsPath, const QByteArray& content, const QString& journalFolder)
+{
+    QDir().mkpath(journalFolder);
+    QSaveFile journal(saveJournalPath(eventsPath, journalFolder));
+    if (!journal.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return journal.errorString();
+    // Messages are private.
+    journal.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray header = journalMagic + absolutePath(eventsPath).toUtf8().toPercentEncoding() + '\n' +
+                              QByteArray::number(content.size()) + '\n' +
+                              QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex() + '\n';
+    if (!writeAll(journal, header) || !writeAll(journal, content))
+        return journal.errorString();
+    if (::fsync(journal.handle()) != 0)
+        return qt_error_string(errno);
+    if (!journal.commit())
+        return journal.errorString();
+    syncFolder(journalFolder);
+    return {};
+}
+
+FileResult finishInterruptedSave(const QString& path, const QString& journalFolder)
+{
+    const QString journalPath = saveJournalPath(path, journalFolder);
+    QFile journalFile(journalPath);
+    if (!journalFile.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<SaveJournal> journal = parseSaveJournal(journalFile.readAll());
+    journalFile.close();
+    if (!journal) {
+        // Cut while it was written: the save had not touched the events file yet.
+        QFile::remove(journalPath);
+        return {};
     }
-    if (QFileInfo(path).isFile())
-        return writeInPlace(path, name, bytes);
-    return failed(FileResult::Failure::OpenFailed, name, file.errorString());
+    if (journal->target != absolutePath(path))
+        return {};
+    return writeEventsBytes(path, journal->content, journalFolder);
 }
 
 FileResult copyFileData(const QString& source, const QString& destination)
@@ -226,8 +402,11 @@ FileResult copyFileData(const QString& source, const QString& destination)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return failed(FileResult::Failure::OpenFailed, source, in.errorString());
-    QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (isSameFile(source, destination))
+        return failed(FileResult::Failure::OpenFailed, destination, QStringLiteral("It is the file being copied"));
+    // The old backup stays whole until the new one is.
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(FileResult::Failure::OpenFailed, destination, out.errorString());
     out.setPermissions(in.permissions());
 
@@ -241,8 +420,7 @@ FileResult copyFileData(const QString& source, const QString& destination)
         if (!writeAll(out, block, count))
             return failed(FileResult::Failure::WriteFailed, destination, out.errorString());
     }
-    out.close();
-    if (out.error() != QFileDevice::NoError)
+    if (!out.commit())
         return failed(FileResult::Failure::WriteFailed, destination, out.errorString());
     return {};
 }
@@ -252,7 +430,9 @@ QString backupFileName(const QString& eventsFileName)
     const qsizetype folderEnd =
         std::max(eventsFileName.lastIndexOf(u'/'), eventsFileName.lastIndexOf(QDir::separator()));
     const qsizetype dot = eventsFileName.lastIndexOf(u'.');
-    return (dot > folderEnd ? eventsFileName.left(dot) : eventsFileName) + QStringLiteral(".bak");
+    const QString backup = (dot > folderEnd ? eventsFileName.left(dot) : eventsFileName) + QStringLiteral(".bak");
+    // Copied onto itself, the file would be emptied; and the next save would overwrite its backup.
+    return backup == eventsFileName ? backup + QStringLiteral(".bak") : backup;
 }
 
 QString loadReportMessage(const QString& backupName, const QString& report)

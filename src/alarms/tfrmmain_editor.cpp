@@ -190,7 +190,7 @@ void TfrmMain::loadRowIntoEditor(int row)
     const AlarmEvent event = m_alarms->at(row);
     // The row must not fire while it is being changed.
     m_alarms->setEnabled(row, false);
-    EditedIndex = row;
+    EditedIndex = m_alarms->index(row, ColPlayTimes);
 
     cbPlayTimes->setCurrentIndex(EditorRules::playTimesIndex(event.playTimes));
     cbSchedule->setCurrentIndex(EditorRules::scheduleIndex(event.schedule));
@@ -230,10 +230,9 @@ void TfrmMain::LeaveEditMode()
 
 void TfrmMain::DeleteEditedEvent()
 {
-    // Any move of the selection has ended Editing mode, so the focused row is the edited one.
-    const QModelIndex current = lvMain->currentIndex();
-    if (current.isValid())
-        m_alarms->removeAt(current.row());
+    // The list's current row can move without a new selection: only the recorded row goes.
+    if (EditedIndex.isValid())
+        removeAlarmRow(EditedIndex.row());
 }
 
 void TfrmMain::setListCommandsEnabled(bool enabled)

@@ -10,6 +10,7 @@
 #include "settings/tsetup.h"
 
 #include <QFileInfo>
+#include <QPushButton>
 
 namespace {
 QString openErrorText(const QString& fileName, const QString& error)
@@ -29,6 +30,10 @@ bool TfrmMain::SaveAlarmEvents()
 void TfrmMain::LoadAlarmEvents()
 {
     m_loading = true;
+    // The rows are read anew: no edited row and no chosen row outlive them.
+    if (btnEdit->isChecked())
+        LeaveEditMode();
+    ItemSelected = false;
     m_alarms->clear();
     const DateDisplayOptions options = m_setup.dateDisplayOptions();
     EventsLoadContext context;
@@ -56,6 +61,13 @@ void TfrmMain::LoadAlarmEvents()
         m_services.taskbar->show();
     }
     m_loading = false;
+}
+
+void TfrmMain::completeInterruptedSave()
+{
+    const FileResult result = finishInterruptedSave(eventsFilePath());
+    if (!result.ok)
+        m_services.dialogs->message(openErrorText(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
 }
 
 bool TfrmMain::CopyFileData(const QString& source, const QString& destination)

@@ -42,9 +42,25 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmMain::lvMainSelectItem(bool selected)
 {
+    if (m_removingRow)
+        return;
     ItemSelected = selected;
-    if (btnEdit->isChecked() && (!selected || selectedRow() != EditedIndex))
+    if (btnEdit->isChecked() && (!selected || selectedRow() != EditedIndex.row()))
         LeaveEditMode();
+}
+
+void TfrmMain::removeAlarmRow(int row)
+{
+    // The view selects a neighbour of a selected or current row that goes; the user chose none.
+    const QModelIndex current = lvMain->currentIndex();
+    const bool chosenGoes = lvMain->selectionModel()->isRowSelected(row) || (current.isValid() && current.row() == row);
+    m_removingRow = true;
+    m_alarms->removeAt(row);
+    if (chosenGoes)
+        lvMain->selectionModel()->clearSelection();
+    m_removingRow = false;
+    if (chosenGoes)
+        ItemSelected = false;
 }
 
 void TfrmMain::lvMainExit()
@@ -90,7 +106,7 @@ void TfrmMain::btnDeleteClick()
     const int row = rowToActOn();
     if (row < 0)
         return;
-    m_alarms->removeAt(row);
+    removeAlarmRow(row);
     SaveAlarmEvents();
 }
 

@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -59,6 +60,8 @@ public:
     bool SaveAlarmEvents();
     void LoadAlarmEvents();
     bool CopyFileData(const QString& source, const QString& destination);
+    /// Finishes a save of the events file that a crash cut short; start-up runs it before loading.
+    void completeInterruptedSave();
 
     // Main timer, sound, chime and commands (src/trigger/tfrmmain_trigger.cpp)
     /// Plays the chosen song; every caller passes the song box's text as the song.
@@ -144,7 +147,8 @@ private:
     QString ThoseDays;
     QString LastMessage;
     bool MessageConsumed = true;
-    int EditedIndex = -1;
+    /// The row on which Editing mode began; it follows the row while rows move or go.
+    QPersistentModelIndex EditedIndex;
     bool MonthInfoRequested = false;
     /// The current cell has been typed into since it became current: keys extend its text.
     bool m_gridTyping = false;
@@ -166,6 +170,8 @@ private:
     int selectedRow() const;
     /// The selected row for Copy and Delete; without a selection in the list, a beep and -1.
     int rowToActOn();
+    /// Removes a row; when the view moves the selection on from it, no row is left chosen.
+    void removeAlarmRow(int row);
     void LoadMainFormSettings();
     void FillWaveList();
     void SaveSongSettings();
@@ -237,6 +243,8 @@ private:
     bool m_loading = false;
     /// A row is selected and the list has kept the focus since.
     bool ItemSelected = false;
+    /// The program is removing a row: selection changes are the view's, not the user's.
+    bool m_removingRow = false;
 
     QString DisplayDateFormat;
     QString ChosenDate;

@@ -27,6 +27,7 @@ bool TfrmMain::finishStartup()
             QStringLiteral("Received empty string or Cancel command. This will end the program"));
         return false;
     }
+    completeInterruptedSave();
     LoadAlarmEvents();
     MainTimer->start();
     return true;

@@ -82,7 +82,7 @@ void TfrmMain::FireAlarmEvent(int row)
         const int current = firing.row();
         m_alarms->setField(current, ColDateTime, m_alarms->at(current).dateTime + AlarmText::firedMark);
         if (removeAfterFiring(event.schedule, m_setup.removeAfterExecuted())) {
-            m_alarms->removeAt(current);
+            removeAlarmRow(current);
             SaveAlarmEvents();
         }
     }

@@ -79,6 +79,9 @@ private slots:
     void editingMonthlyRowReplacesIt();
     void editingHurryRowSelectsTheSpeaker();
     void movingTheSelectionEndsEditing();
+    void reloadingEndsEditing_data();
+    void reloadingEndsEditing();
+    void addReplacesOnlyTheEditedRow();
     void editWithoutSelectionBeeps();
     void halfPastMidnightRoundTrip();
     void calendarClosesOnDayClickOnly();
@@ -341,6 +344,61 @@ void TestEditor::movingTheSelectionEndsEditing()
     // A later add appends and deletes nothing.
     QTest::mouseClick(w.btnAdd, Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 3);
+}
+
+void TestEditor::reloadingEndsEditing_data()
+{
+    QTest::addColumn<QString>("reload");
+    QTest::newRow("Load") << "Load";
+    QTest::newRow("change of day") << "day";
+    QTest::newRow("all events enabled again") << "enable";
+}
+
+void TestEditor::reloadingEndsEditing()
+{
+    QFETCH(QString, reload);
+    EditorFixture f(everyDayRow + monthlyRow);
+    TfrmMain& w = f.start();
+    selectRow(w, 1);
+    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QVERIFY(w.btnEdit->isChecked());
+    if (reload == "Load") {
+        QTest::mouseClick(w.sbLoad, Qt::LeftButton);
+    } else if (reload == "day") {
+        f.platform.clock.advanceDays(1);
+        QMetaObject::invokeMethod(&w, "MainTimerTimer");
+    } else {
+        QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+        QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    }
+    QCOMPARE(w.alarms().rowCount(), 2);
+    QVERIFY(!w.btnEdit->isChecked());
+    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
+    QVERIFY(w.btnDelete->isEnabled());
+
+    // Add now appends a new event and replaces nothing (dated today, which may have changed).
+    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
+    w.MonthCalendar1->setSelectedDate(f.platform.clock.now().date());
+    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
+    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 3);
+    QCOMPARE(w.alarms().at(1).schedule, QStringLiteral("Monthly"));
+}
+
+void TestEditor::addReplacesOnlyTheEditedRow()
+{
+    EditorFixture f(everyDayRow + monthlyRow + hurryRow);
+    TfrmMain& w = f.start();
+    selectRow(w, 1);
+    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    // The list's current row moves without a new selection: Editing mode stays.
+    w.lvMain->selectionModel()->setCurrentIndex(w.alarms().index(2, 1), QItemSelectionModel::NoUpdate);
+    QVERIFY(w.btnEdit->isChecked());
+    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QCOMPARE(w.alarms().rowCount(), 3);
+    QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Every Day"));
+    QCOMPARE(w.alarms().at(1).schedule, QStringLiteral("Fri"));
+    QCOMPARE(w.alarms().at(2).schedule, QStringLiteral("Monthly"));
 }
 
 void TestEditor::editWithoutSelectionBeeps()

@@ -1,5 +1,7 @@
 #include "alarms/eventsfile.h"
 #include "eventprinting.h"
+#include "filefaults.h"
+#include "sampleevents.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 const QByteArray wakeLine = "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*";
@@ -25,26 +28,6 @@ bool runTool(const QString& program, const QStringList& arguments)
     process.start(program, arguments);
     return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
-
-// Root ignores file modes: refusals are made with the immutable flag and a tiny file system.
-class ImmutableFlag
-{
-public:
-    explicit ImmutableFlag(const QString& path)
-        : m_path(path)
-        , m_set(runTool("chattr", {"+i", path}))
-    {}
-    ~ImmutableFlag()
-    {
-        if (m_set)
-            runTool("chattr", {"-i", m_path});
-    }
-    bool isSet() const { return m_set; }
-
-private:
-    QString m_path;
-    bool m_set;
-};
 
 class TinyFileSystem
 {
@@ -67,14 +50,7 @@ private:
 
 std::vector<AlarmEvent> manyEvents(int count)
 {
-    AlarmEvent event;
-    event.playTimes = "Once";
-    event.schedule = "Every Day";
-    event.date = "-1";
-    event.time24 = "07:30:00";
-    event.soundRun = "Wake";
-    event.message = "A message long enough to fill the disk quickly";
-    return std::vector<AlarmEvent>(static_cast<size_t>(count), event);
+    return sameEvents(count, QStringLiteral("A message long enough to fill the disk quickly"));
 }
 } // namespace
 
@@ -91,6 +67,8 @@ private slots:
     void encodings_data();
     void encodings();
     void missingAndUnreadable();
+    void specialFilesAreRefused_data();
+    void specialFilesAreRefused();
 
     void writeLines();
     void emptyListEmptiesFile();
@@ -98,17 +76,23 @@ private slots:
 
     void copyFile();
     void copyFailures();
+    void copyNeverOverwritesItsSource();
+    void failedBackupKeepsTheOldOne();
     void backupName_data();
     void backupName();
     void reportMessage();
 
     void refusedSaveKeepsOldFile();
     void folderRefusingNewFilesIsWrittenInPlace();
+    void failedJournalKeepsTheOldFile();
+    void interruptedSaveIsFinished_data();
+    void interruptedSaveIsFinished();
     void fullDisk_data();
     void fullDisk();
 
 private:
     QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
+    QStringList journals() const { return QDir(path("state")).entryList(QDir::Files | QDir::Hidden); }
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     static QByteArray readFile(const QString& path);
     static EventsLoadContext context();
@@ -120,6 +104,8 @@ void TestEventsFile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    // The user's state folder, which takes new files when the program folder does not.
+    QVERIFY(QDir(m_dir->path()).mkdir("state"));
 }
 
 QString TestEventsFile::writeFile(const QString& name, const QByteArray& bytes) const
@@ -154,6 +140,10 @@ void TestEventsFile::load_data()
     QTest::newRow("CR LF lines") << good + good + good << "" << 3 << false;
     QTest::newRow("bare LF lines") << wakeLine + "\n" + wakeLine + "\n"
                                    << "" << 2 << false;
+    QTest::newRow("bare CR lines") << wakeLine + "\r" + wakeLine + "\r" + wakeLine << "" << 3 << false;
+    QTest::newRow("CR, LF and CR LF mixed") << "x\r" + good + wakeLine + "\n\r\ny\r" + wakeLine + "\r"
+                                            << "Data 1, Header\r\nData 5, Header\r\n"
+                                            << 3 << false;
     QTest::newRow("last line without line end") << good + wakeLine << "" << 2 << false;
     QTest::newRow("empty lines count, silently") << "\r\n\n" + good + "\r\nbad\r\n" + good << "Data 5, Header\r\n"
                                                  << 2 << false;
@@ -238,6 +228,42 @@ void TestEventsFile::missingAndUnreadable()
     QVERIFY(!folder.error.isEmpty());
 }
 
+void TestEventsFile::specialFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("FIFO") << "fifo"
+                          << "Not a regular file";
+    QTest::newRow("endless device") << "/dev/zero"
+                                    << "Not a regular file";
+    QTest::newRow("empty device") << "/dev/null"
+                                  << "Not a regular file";
+    QTest::newRow("over 64 MB") << "huge.acl"
+                                << "File is larger than 64 MB";
+}
+
+void TestEventsFile::specialFilesAreRefused()
+{
+    QFETCH(QString, file);
+    if (file == "fifo") {
+        file = path(file);
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (file == "huge.acl") {
+        file = writeFile(file, wakeLine + "\r\n");
+        QVERIFY(QFile::resize(file, 64 * 1024 * 1024 + 1));
+    }
+    // Opening the FIFO or reading /dev/zero would not come back.
+    const EventsLoadResult result = readEventsFile(file, context());
+    QCOMPARE(result.status, EventsLoadResult::Status::OpenFailed);
+    QTEST(result.error, "error");
+    QVERIFY(result.events.empty());
+    if (file.endsWith("fifo")) {
+        // Nor is a FIFO replaced by a save.
+        QVERIFY(!writeEventsFile(file, manyEvents(1), path("state")).ok);
+        QVERIFY(!QFileInfo(file).isFile());
+    }
+}
+
 void TestEventsFile::writeLines()
 {
     std::vector<AlarmEvent> events = manyEvents(2);
@@ -309,6 +335,34 @@ void TestEventsFile::copyFailures()
              QStringList{"Error occurred when trying to open " + destination + "\r\nError # " + platformText(ENOENT)});
 }
 
+void TestEventsFile::copyNeverOverwritesItsSource()
+{
+    const QByteArray bytes = wakeLine + "\r\nbad\r\n";
+    const QString source = writeFile("events.bak", bytes);
+    QVERIFY(QFile::link(source, path("link.bak")));
+    for (const QString& destination : {source, path("link.bak")}) {
+        const FileResult result = copyFileData(source, destination);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.failure, FileResult::Failure::OpenFailed);
+        QCOMPARE(readFile(source), bytes);
+    }
+}
+
+void TestEventsFile::failedBackupKeepsTheOldOne()
+{
+    const QString source = writeFile("events.acl", QByteArray(20000, 'x'));
+    const QByteArray oldBackup = "an older backup";
+    writeFile("events.bak", oldBackup);
+    FileSizeLimit limit(4096);
+
+    const FileResult result = copyFileData(source, path("events.bak"));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.failure, FileResult::Failure::WriteFailed);
+    QCOMPARE(result.error, platformText(EFBIG));
+    QCOMPARE(readFile(path("events.bak")), oldBackup);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"events.acl", "events.bak"}));
+}
+
 void TestEventsFile::backupName_data()
 {
     QTest::addColumn<QString>("name");
@@ -321,6 +375,8 @@ void TestEventsFile::backupName_data()
                                    << "a.b.bak";
     QTest::newRow("dot in a folder") << "/tmp/x.d/events"
                                      << "/tmp/x.d/events.bak";
+    QTest::newRow("never the events file itself") << "events.bak"
+                                                  << "events.bak.bak";
 }
 
 void TestEventsFile::backupName()
@@ -344,31 +400,84 @@ void TestEventsFile::refusedSaveKeepsOldFile()
 {
     const QByteArray old = wakeLine + "\r\n";
     const QString file = writeFile("events.acl", old);
-    ImmutableFlag fileFlag(file);
-    ImmutableFlag folderFlag(m_dir->path());
-    if (!fileFlag.isSet() || !folderFlag.isSet())
-        QSKIP("chattr +i is not available here (needs root and a file system with the immutable flag)");
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    FolderRefusingNewFiles folder(m_dir->path());
+    if (!folder.refuses())
+        QSKIP("file modes do not hold here");
 
-    const FileResult result = writeEventsFile(file, manyEvents(3));
+    const FileResult result = writeEventsFile(file, manyEvents(3), path("state"));
     QVERIFY(!result.ok);
-    QCOMPARE(result.error, platformText(EPERM));
+    QCOMPARE(result.error, platformText(EACCES));
     QCOMPARE(result.messages,
-             QStringList{"Error occurred when trying to open events.acl\r\nError # " + platformText(EPERM)});
+             QStringList{"Error occurred when trying to open events.acl\r\nError # " + platformText(EACCES)});
     QCOMPARE(readFile(file), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"events.acl"});
+    QCOMPARE(journals(), QStringList());
 }
 
 void TestEventsFile::folderRefusingNewFilesIsWrittenInPlace()
 {
     const QString file = writeFile("events.acl", wakeLine + "\r\n" + wakeLine + "\r\n" + wakeLine + "\r\n");
-    ImmutableFlag folderFlag(m_dir->path());
-    if (!folderFlag.isSet())
-        QSKIP("chattr +i is not available here (needs root and a file system with the immutable flag)");
+    FolderRefusingNewFiles folder(m_dir->path());
+    if (!folder.refuses())
+        QSKIP("file modes do not hold here");
 
-    const FileResult result = writeEventsFile(file, manyEvents(1));
+    const FileResult result = writeEventsFile(file, manyEvents(1), path("state"));
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(readFile(file), "evt*-1*07:30:00*On*NoShell*Once*Every Day*Wake*-1*A message long enough to fill "
                              "the disk quickly\r\n");
+    QCOMPARE(journals(), QStringList());
+}
+
+void TestEventsFile::failedJournalKeepsTheOldFile()
+{
+    const QByteArray old = wakeLine + "\r\n";
+    const QString file = writeFile("events.acl", old);
+    FolderRefusingNewFiles folder(m_dir->path());
+    if (!folder.refuses())
+        QSKIP("file modes do not hold here");
+    FileSizeLimit limit(4096);
+
+    // Without a whole journal the file is not touched.
+    const FileResult result = writeEventsFile(file, manyEvents(200), path("state"));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, platformText(EFBIG));
+    QCOMPARE(readFile(file), old);
+    QCOMPARE(journals(), QStringList());
+}
+
+void TestEventsFile::interruptedSaveIsFinished_data()
+{
+    QTest::addColumn<QString>("journalOf");
+    QTest::addColumn<int>("cutJournalTo");
+    QTest::addColumn<bool>("applied");
+    QTest::addColumn<bool>("journalKept");
+    QTest::newRow("whole journal") << "events.acl" << -1 << true << false;
+    QTest::newRow("journal cut short") << "events.acl" << 60 << false << false;
+    QTest::newRow("journal of another file under this name") << "other.acl" << -1 << false << true;
+}
+
+void TestEventsFile::interruptedSaveIsFinished()
+{
+    QFETCH(QString, journalOf);
+    QFETCH(int, cutJournalTo);
+    const QByteArray old = wakeLine + "\r\n" + wakeLine + "\r\n";
+    const QString file = writeFile("events.acl", old.left(20));
+    const QByteArray content = eventsFileText(manyEvents(2)).toUtf8();
+
+    // The journal is left as a save that was killed after writing it leaves it.
+    QCOMPARE(writeSaveJournal(path(journalOf), content, path("state")), QString());
+    const QString journal = saveJournalPath(file, path("state"));
+    if (journalOf != "events.acl")
+        QVERIFY(QFile::rename(saveJournalPath(path(journalOf), path("state")), journal));
+    if (cutJournalTo >= 0)
+        QVERIFY(QFile::resize(journal, cutJournalTo));
+
+    const FileResult result = finishInterruptedSave(file, path("state"));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QFETCH(bool, applied);
+    QCOMPARE(readFile(file), applied ? content : old.left(20));
+    QTEST(QFile::exists(journal), "journalKept");
 }
 
 void TestEventsFile::fullDisk_data()
@@ -386,18 +495,20 @@ void TestEventsFile::fullDisk()
         QSKIP("cannot mount a tmpfs here (needs root)");
     const QByteArray old = wakeLine + "\r\n";
     const QString file = writeFile("disk/events.acl", old);
-    std::optional<ImmutableFlag> folderFlag;
+    const QByteArray oldBackup = "an older backup";
+    writeFile("disk/events.bak", oldBackup);
+    std::optional<FolderRefusingNewFiles> folder;
     if (folderRefusesNewFiles) {
-        folderFlag.emplace(path("disk"));
-        if (!folderFlag->isSet())
-            QSKIP("chattr +i is not available on tmpfs here");
+        folder.emplace(path("disk"));
+        QVERIFY(folder->refuses());
     }
 
-    const FileResult result = writeEventsFile(file, manyEvents(1000));
+    const FileResult result = writeEventsFile(file, manyEvents(1000), path("state"));
     QVERIFY(!result.ok);
     QCOMPARE(result.failure, FileResult::Failure::WriteFailed);
     QCOMPARE(result.error, platformText(ENOSPC));
     QCOMPARE(readFile(file), old);
+    QCOMPARE(journals(), QStringList());
 
     if (!folderRefusesNewFiles) {
         const QString bigSource = writeFile("big.acl", QByteArray(20000, 'x'));
@@ -405,6 +516,8 @@ void TestEventsFile::fullDisk()
         QVERIFY(!copy.ok);
         QCOMPARE(copy.failure, FileResult::Failure::WriteFailed);
         QCOMPARE(copy.error, platformText(ENOSPC));
+        QCOMPARE(readFile(path("disk/events.bak")), oldBackup);
+        QCOMPARE(QDir(path("disk")).entryList(QDir::Files), QStringList({"events.acl", "events.bak"}));
     }
 }
 

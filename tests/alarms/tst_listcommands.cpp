@@ -1,5 +1,6 @@
 // The list buttons as the user presses them, checked on the list and on the file.
 #include "alarms/alarmlistmodel.h"
+#include "alarms/eventsfile.h"
 #include "mainwindowfixture.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 namespace {
 const QByteArray everyDay = "evt*-1*23:30:00*On*NoShell*Once*Every Day*Bell*-1*Wake\r\n";
 const QByteArray monday = "evt*-1*22:00:00*On*Shellecho hi*Twice*Mon*Bell*-1*Team\r\n";
+const QByteArray sunday = "evt*-1*21:00:00*On*NoShell*Once*Sun*Bell*-1*Rest\r\n";
 
 void selectRow(TfrmMain& w, int row)
 {
@@ -28,9 +30,13 @@ class TestListCommands : public QObject
 private slots:
     void copyGivesAnUncheckedTwin();
     void deleteRemovesAndSaves();
+    void noRowIsChosenAfterARowGoes_data();
+    void noRowIsChosenAfterARowGoes();
+    void listShowsTheMessagesFirstLine();
     void withoutSelectionOnlyBeep();
     void focusMovedAwayMeansNoSelection();
     void clearThenLoadBringsTheListBack();
+    void startFinishesACutSave();
     void clearThenSaveWritesTheEmptyList();
     void escapeClears();
     void saveConfirms();
@@ -63,6 +69,59 @@ void TestListCommands::deleteRemovesAndSaves()
     QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Mon"));
     QCOMPARE(f.events(), monday);
     QCOMPARE(f.platform.dialogs.beeps, 0);
+}
+
+void TestListCommands::noRowIsChosenAfterARowGoes_data()
+{
+    QTest::addColumn<bool>("replaceEdited");
+    QTest::newRow("Delete") << false;
+    QTest::newRow("Add replacing the edited row") << true;
+}
+
+void TestListCommands::noRowIsChosenAfterARowGoes()
+{
+    QFETCH(bool, replaceEdited);
+    MainWindowFixture f;
+    f.writeFile("Bell.wav", "RIFF");
+    f.writeEvents(everyDay + monday + sunday);
+    TfrmMain& w = f.start();
+    selectRow(w, 0);
+    if (replaceEdited) {
+        QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+        QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    }
+    const QByteArray afterFirst = f.events();
+    QVERIFY(!afterFirst.startsWith(everyDay));
+
+    // The view moved on to a neighbour, but the user chose none: Delete, Copy and Edit only beep.
+    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
+    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.beeps, 3);
+    QCOMPARE(f.events(), afterFirst);
+    QVERIFY(!w.btnEdit->isChecked());
+    QVERIFY(!w.lvMain->selectionModel()->hasSelection());
+}
+
+void TestListCommands::listShowsTheMessagesFirstLine()
+{
+    const QByteArray huge(3'000'000, 'm');
+    const QByteArray file = "evt*-1*23:30:00*On*NoShell*Once*Every Day*Bell*-1*first#13#10second\r\n"
+                            "evt*-1*23:30:00*On*NoShell*Once*Every Day*Bell*-1*" +
+                            huge + "\r\n";
+    MainWindowFixture f;
+    f.writeEvents(file);
+    TfrmMain& w = f.start();
+    const AlarmListModel& list = w.alarms();
+    QCOMPARE(list.data(list.index(0, ColMessage)).toString(), QStringLiteral("first"));
+    QCOMPARE(list.data(list.index(1, ColMessage)).toString(), QString(1000, u'm'));
+    // The row keeps the whole text, and so does the file.
+    QCOMPARE(list.at(0).message, QStringLiteral("first\r\nsecond"));
+    QCOMPARE(list.at(1).message.size(), huge.size());
+    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QCOMPARE(f.events(), file);
 }
 
 void TestListCommands::withoutSelectionOnlyBeep()
@@ -102,6 +161,22 @@ void TestListCommands::clearThenLoadBringsTheListBack()
     QCOMPARE(f.events(), everyDay + monday);
     QTest::mouseClick(w.sbLoad, Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 2);
+}
+
+void TestListCommands::startFinishesACutSave()
+{
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    MainWindowFixture f;
+    // A save was killed after its journal was written and while it rewrote the file.
+    f.writeEvents(everyDay.left(20));
+    QCOMPARE(writeSaveJournal(f.platform.programFile("events.acl"), everyDay + monday, saveJournalFolder()), QString());
+    TfrmMain& w = f.start();
+    qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(f.platform.dialogs.texts(), QStringList());
+    QCOMPARE(w.alarms().rowCount(), 2);
+    QCOMPARE(f.events(), everyDay + monday);
+    QCOMPARE(QDir(state.path() + "/zibac").entryList(QDir::Files), QStringList());
 }
 
 void TestListCommands::clearThenSaveWritesTheEmptyList()
