@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    g++ cmake ninja-build pkgconf git
+    g++ cmake ninja-build pkgconf git ccache
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsndfile1-dev
     # run time: fonts for the windows (the xcb, offscreen and JPEG plugins come with libqt6gui6,
     # QAudioSink's PulseAudio client with libqt6multimedia6)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The project's test command: installs what is missing, builds everything with warnings as
-# errors, runs every test tier (logic, windows, desktop) and a short fuzzing run.
-# Build folder: $ZIB_BUILD_DIR, default build/.
+# errors, runs every test tier (logic, windows, desktop), then all of them again in a build with
+# the address and undefined-behaviour sanitizers, and a short fuzzing run.
+# Build folders: $ZIB_BUILD_DIR (default build/) and the same name with -sanitize added.
+# ZIB_SKIP_SANITIZER=1 leaves the sanitizer build out.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,27 +19,50 @@ step()
 step "dependencies"
 "$root/scripts/install-deps.sh" || { echo "summary: 0 passed, 1 failed (installing the dependencies)"; exit 1; }
 
-step "configure and build ($build)"
-if ! cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZIB_WERROR=ON -DZIB_BENCHMARKS=ON >/dev/null ||
-    ! cmake --build "$build" -j "$jobs"; then
-    echo "summary: 0 passed, 1 failed (the build)"
-    exit 1
-fi
-
-step "tests"
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-ctest --test-dir "$build" --output-on-failure 2>&1 | tee "$log"
-ctest_rc=${PIPESTATUS[0]}
 passed=0
 failed=0
-if counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1) && [[ -n "$counts" ]]; then
-    failed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$counts")
-    total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$counts")
-    passed=$((total - failed))
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+# build_and_test DIR LABEL [CMAKE OPTIONS...]: configures, builds and runs ctest in DIR, adding its
+# counts to passed and failed. A failed build counts as one failed test.
+build_and_test()
+{
+    local dir=$1 label=$2
+    shift 2
+    step "configure and build: $label ($dir)"
+    if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZIB_WERROR=ON "$@" >/dev/null ||
+        ! cmake --build "$dir" -j "$jobs"; then
+        echo "the $label build failed"
+        failed=$((failed + 1))
+        return
+    fi
+    step "tests: $label"
+    ctest --test-dir "$dir" --output-on-failure 2>&1 | tee "$log"
+    local rc=${PIPESTATUS[0]} counts run_failed=0 total=0
+    if counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1) &&
+        [[ -n "$counts" ]]; then
+        run_failed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$counts")
+        total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$counts")
+    fi
+    if ((rc != 0 && run_failed == 0)); then
+        run_failed=1
+    fi
+    passed=$((passed + total - run_failed))
+    failed=$((failed + run_failed))
+}
+
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-if ((ctest_rc != 0 && failed == 0)); then
-    failed=1
+build_and_test "$build" "debug" -DZIB_BENCHMARKS=ON "${launcher[@]}"
+# Every test again with AddressSanitizer and UndefinedBehaviorSanitizer, the program under the
+# desktop tests included. Leaks are not judged: Qt and its plugins keep process-long allocations.
+if [[ "${ZIB_SKIP_SANITIZER:-0}" != 1 ]]; then
+    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    build_and_test "${build}-sanitize" "address and undefined-behaviour sanitizers" -DZIB_SANITIZE=ON "${launcher[@]}"
+    unset ASAN_OPTIONS UBSAN_OPTIONS
 fi
 
 fuzz=$root/tests/fuzz/run-fuzz.sh
