@@ -88,6 +88,8 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(smACHelp, &QAction::triggered, this, &TfrmMain::smACHelpClick);
     connect(smAbout, &QAction::triggered, this, &TfrmMain::smAboutClick);
     connect(lvMain->header(), &QHeaderView::sectionClicked, this, &TfrmMain::lvMainColumnClick);
+    // Qt reports the second of two quick clicks only as a double click.
+    connect(lvMain->header(), &QHeaderView::sectionDoubleClicked, this, &TfrmMain::lvMainColumnClick);
     connect(lvMain, &QTreeView::doubleClicked, this, &TfrmMain::lvMainDblClick);
     connect(rbWave, &QRadioButton::clicked, this, &TfrmMain::rbWaveMouseUp);
     connect(rbInternalSpeaker, &QRadioButton::clicked, this, &TfrmMain::rbInternalSpeakerMouseUp);

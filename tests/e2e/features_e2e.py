@@ -14,8 +14,8 @@ import sys
 
 import pyatspi
 
-from startup_e2e import (Failure, Program, accessible_app, check, descendants, list_cells, wait_for,
-                         wait_main_window)
+from startup_e2e import (Failure, Program, accessible_app, check, descendants, list_cells, report_failure,
+                         wait_for, wait_main_window)
 
 EVENTS = [
     "evt*2099/01/02*09:00:00*On*NoShell*Once*None*Bell*-1*Dentist",
@@ -62,7 +62,7 @@ def showing(node):
     return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def case_about_from_menu(program, app, process):
+def case_about_from_menu(app):
     click(wait_for('the menu "Help"', lambda: find(app, "menu item", "Help"), 10))
     item = wait_for('the item "About"', lambda: (lambda n: n if showing(n) else None)(find(app, "menu item", "About")),
                     10)
@@ -74,7 +74,7 @@ def case_about_from_menu(program, app, process):
     wait_for("the about box to close", lambda: window(app, "About") is None, 10)
 
 
-def case_sort_by_header(program, app, process):
+def case_sort_by_header(app):
     wait_for("the three rows", lambda: len(messages_in_order(app)) == 3, 15)
     click(wait_for('the header "Date - Time"', lambda: find(app, "table column header", "Date - Time"), 10))
     wait_for('the caption "Date - Time  ->"', lambda: find(app, "table column header", "Date - Time  ->"), 10)
@@ -94,7 +94,7 @@ def case_sort_by_header(program, app, process):
     screenshot("sorted-pt")
 
 
-def case_days_view(program, app, process):
+def case_days_view(app):
     rent = wait_for("the Monthly row", lambda: find(app, "table cell", "Rent"), 15)
     # Other schedules ignore the double click: had "Every Day" opened a modal view, it would be
     # the one that shows up, and the double click on the Monthly row would not reach the list.
@@ -124,12 +124,9 @@ def main():
     try:
         wait_main_window(process)
         app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
-        CASES[sys.argv[1]](program, app, process)
+        CASES[sys.argv[1]](app)
     except Failure as failure:
-        print(f"FAIL {sys.argv[1]}: {failure}", file=sys.stderr)
-        for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
-            with open(os.path.join(program.logs, log)) as f:
-                print(f"--- {log}\n{f.read()}", file=sys.stderr)
+        report_failure(sys.argv[1], failure, program)
         return 1
     finally:
         process.kill()
