@@ -14,6 +14,9 @@ TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* owner)
 {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("About"));
+    // Modal to the main window only: the tray icon must still answer, so that its menu's "About"
+    // can bring this box up.
+    setWindowModality(Qt::WindowModal);
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));

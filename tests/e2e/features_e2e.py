@@ -2,7 +2,7 @@
 
     features_e2e.py CASE PROGRAM_DIR
 
-CASE is one of: about-from-menu, sort-by-header, days-view. Windows are found and read through
+CASE is one of: about-from-menu, about-from-tray-while-open, sort-by-header, days-view. Windows are found and read through
 AT-SPI; clicks go through xdotool at the places AT-SPI reports, as a user's would, so that a
 modal window that a click opens does not hold up an accessibility call. Set ZIB_SCREENSHOT_DIR
 to keep a picture of each window that a case opens.
@@ -16,6 +16,7 @@ import pyatspi
 
 from startup_e2e import (Failure, Program, accessible_app, check, descendants, list_cells, report_failure,
                          wait_for, wait_main_window)
+from tray_e2e import geometry, program_windows, tray_host_running, tray_icon_window
 
 EVENTS = [
     "evt*2099/01/02*09:00:00*On*NoShell*Once*None*Bell*-1*Dentist",
@@ -62,19 +63,43 @@ def showing(node):
     return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def case_about_from_menu(app):
+def open_about_from_menu(app):
     click(wait_for('the menu "Help"', lambda: find(app, "menu item", "Help"), 10))
     item = wait_for('the item "About"', lambda: (lambda n: n if showing(n) else None)(find(app, "menu item", "About")),
                     10)
     click(item)
-    about = wait_for('the window "About"', lambda: window(app, "About"), 10)
+    return wait_for('the window "About"', lambda: window(app, "About"), 10)
+
+
+def about_boxes(app):
+    return [w for w in app if w is not None and w.name == "About"]
+
+
+def case_about_from_menu(app, pid):
+    about = open_about_from_menu(app)
     wait_for("the product title", lambda: find(about, "label", "Zib Alarm Clock v2.2"), 5)
     screenshot("about")
     press(find(about, "push button", "OK"))
     wait_for("the about box to close", lambda: window(app, "About") is None, 10)
 
 
-def case_sort_by_header(app):
+def case_about_from_tray_while_open(app, pid):
+    open_about_from_menu(app)
+    icon = wait_for("the tray icon", lambda: tray_icon_window(pid), 15)
+    _, _, width, height = geometry(icon)
+    before = set(program_windows(pid))
+    subprocess.run(["xdotool", "mousemove", "--window", icon, str(width // 2), str(height // 2), "click", "3"],
+                   check=True)
+    menu = wait_for("the tray menu while the about box is open", lambda: set(program_windows(pid)) - before, 10).pop()
+    x, y, width, _ = geometry(menu)
+    # "About" is the menu's first row.
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + 12), "click", "1"], check=True)
+    wait_for("the tray menu to take the click", lambda: menu not in program_windows(pid), 10)
+    check(len(about_boxes(app)) == 1, f"{len(about_boxes(app))} about boxes are open")
+    screenshot("about-tray")
+
+
+def case_sort_by_header(app, pid):
     wait_for("the three rows", lambda: len(messages_in_order(app)) == 3, 15)
     click(wait_for('the header "Date - Time"', lambda: find(app, "table column header", "Date - Time"), 10))
     wait_for('the caption "Date - Time  ->"', lambda: find(app, "table column header", "Date - Time  ->"), 10)
@@ -94,7 +119,7 @@ def case_sort_by_header(app):
     screenshot("sorted-pt")
 
 
-def case_days_view(app):
+def case_days_view(app, pid):
     rent = wait_for("the Monthly row", lambda: find(app, "table cell", "Rent"), 15)
     # Other schedules ignore the double click: had "Every Day" opened a modal view, it would be
     # the one that shows up, and the double click on the Monthly row would not reach the list.
@@ -110,6 +135,7 @@ def case_days_view(app):
 
 CASES = {
     "about-from-menu": case_about_from_menu,
+    "about-from-tray-while-open": case_about_from_tray_while_open,
     "sort-by-header": case_sort_by_header,
     "days-view": case_days_view,
 }
@@ -120,17 +146,25 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     program = Program(sys.argv[2], EVENTS)
-    process = program.start()
+    process = None
     try:
+        if sys.argv[1] == "about-from-tray-while-open":
+            with open(os.path.join(program.root, "config", "Zib", "Alarm Clock v2.2.conf"), "a") as f:
+                f.write("Check%20In%20Tray=1\n")
+            # The tray host goes to the bottom right corner, away from the program's windows.
+            for host in wait_for("the tray host", tray_host_running, 15):
+                subprocess.run(["xdotool", "windowmove", host, "1200", "940"], check=True)
+        process = program.start()
         wait_main_window(process)
         app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
-        CASES[sys.argv[1]](app)
+        CASES[sys.argv[1]](app, process.pid)
     except Failure as failure:
         report_failure(sys.argv[1], failure, program)
         return 1
     finally:
-        process.kill()
-        process.wait()
+        if process is not None:
+            process.kill()
+            process.wait()
     print(f"PASS {sys.argv[1]}")
     return 0
 

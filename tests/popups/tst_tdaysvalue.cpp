@@ -83,8 +83,15 @@ void TestTDaysValue::window()
     QCOMPARE(view.lblDaysAre->text(), dayList(1, 10) + "\n" + dayList(11, 2));
     QCOMPARE(view.lblDaysAre->accessibleName(), (dayList(1, 12)).trimmed());
     QVERIFY(view.btnOK->isDefault());
-    QTimer::singleShot(0, &view, [&] { QTest::keyClick(&view, Qt::Key_Return); });
+    QPoint shownCentre;
+    QTimer::singleShot(0, &view, [&] {
+        shownCentre = view.frameGeometry().center();
+        QTest::keyClick(&view, Qt::Key_Return);
+    });
     QCOMPARE(view.exec(), int(QDialog::Accepted));
+    // Created below the owner's middle, shown centred over it.
+    QVERIFY2((shownCentre - owner.frameGeometry().center()).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1,%2").arg(shownCentre.x()).arg(shownCentre.y())));
 }
 
 void TestTDaysValue::doubleClickOpensOnlyMonthlyWithDays()
