@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
@@ -49,6 +50,7 @@ private slots:
     void clicksSortAndFlipCaptions();
     void messageAndEmptyListChangeNothing();
     void selectionStaysOnItsEvent();
+    void playTimesSortShowsTheFirstRow();
 };
 
 void TestListSort::clicksSortAndFlipCaptions()
@@ -100,7 +102,7 @@ void TestListSort::messageAndEmptyListChangeNothing()
     QCOMPARE(messages(w), order);
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  ->"}));
 
-    // An empty list keeps the last sort's column: a click on Schedule still reverses afterwards.
+    // On an empty list a click changes nothing.
     QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
     clickHeader(w, ColDateTime);
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  ->"}));
@@ -134,6 +136,27 @@ void TestListSort::selectionStaysOnItsEvent()
     QCOMPARE(f.platform.dialogs.texts(), QStringList());
     QCOMPARE(w.alarms().rowCount(), 2);
     QCOMPARE(w.alarms().at(0).message, QStringLiteral("Tuesday"));
+}
+
+void TestListSort::playTimesSortShowsTheFirstRow()
+{
+    MainWindowFixture f;
+    QByteArray many;
+    for (int hour = 0; hour < 24; ++hour)
+        many += QStringLiteral("evt*-1*%1:00:00*On*NoShell*Once*Every Day*Bell*-1*At %1\r\n")
+                    .arg(hour, 2, 10, QLatin1Char('0'))
+                    .toLatin1();
+    f.writeEvents(many);
+    TfrmMain& w = f.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickHeader(w, ColDateTime);
+    clickHeader(w, ColDateTime);
+    w.lvMain->scrollToBottom();
+    QVERIFY(w.lvMain->verticalScrollBar()->value() > 0);
+    clickHeader(w, ColPlayTimes);
+    QCOMPARE(w.alarms().at(0).message, QStringLiteral("At 00"));
+    QCOMPARE(w.lvMain->verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(TestListSort)
