@@ -44,6 +44,7 @@ public:
     void setPlayTimesHeaderIcon(const QIcon& icon);
     /// The pictures that rows refer to by image index.
     void setImages(const QList<QIcon>& images) { m_images = images; }
+    const QList<QIcon>& images() const { return m_images; }
 
 signals:
     /// The user ticked or cleared a row's check box.

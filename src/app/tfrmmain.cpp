@@ -85,6 +85,11 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(mShow, &QAction::triggered, this, &TfrmMain::mShowClick);
     connect(mnuSettings, &QAction::triggered, this, &TfrmMain::mnuSettingsClick);
     connect(smACHelp, &QAction::triggered, this, &TfrmMain::smACHelpClick);
+    connect(smAbout, &QAction::triggered, this, &TfrmMain::smAboutClick);
+    connect(lvMain->header(), &QHeaderView::sectionClicked, this, &TfrmMain::lvMainColumnClick);
+    // Qt reports the second of two quick clicks only as a double click.
+    connect(lvMain->header(), &QHeaderView::sectionDoubleClicked, this, &TfrmMain::lvMainColumnClick);
+    connect(lvMain, &QTreeView::doubleClicked, this, &TfrmMain::lvMainDblClick);
     connect(rbWave, &QRadioButton::clicked, this, &TfrmMain::rbWaveMouseUp);
     connect(rbInternalSpeaker, &QRadioButton::clicked, this, &TfrmMain::rbInternalSpeakerMouseUp);
     connect(cbTestSongs, &QComboBox::activated, this, &TfrmMain::cbTestSongsClick);
@@ -122,6 +127,7 @@ void TfrmMain::createControls()
     lvMain->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvMain->setFocusPolicy(Qt::ClickFocus);
     lvMain->header()->setSectionsMovable(false);
+    lvMain->header()->setSectionsClickable(true);
     lvMain->header()->setStretchLastSection(false);
     lvMain->header()->setMinimumSectionSize(1);
     for (int column = 0; column < ListedColumnCount; ++column)
@@ -215,8 +221,6 @@ void TfrmMain::createMenu()
     smACHelp->setObjectName(QStringLiteral("smACHelp"));
     smAbout = help->addAction(QStringLiteral("About"));
     smAbout->setObjectName(QStringLiteral("smAbout"));
-    // The about box is not here yet.
-    smAbout->setEnabled(false);
 }
 
 void TfrmMain::layOutControls()

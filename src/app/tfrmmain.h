@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alarms/dateformats.h"
+#include "alarms/sortkeys.h"
 #include "alarms/timegrid.h"
 #include "platform/platformservices.h"
 #include "popups/tinputmsg.h"
@@ -12,6 +13,7 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -32,6 +34,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class TAboutBox;
 class TBTBeeper;
 class TForm2;
 class TSetUp;
@@ -77,6 +80,11 @@ public:
     /// Shows the message input window and returns what the user left in it; tests script it.
     std::function<InputMsgResult(const QString& initialMessage)> runInputMsg;
     // ---- end of editor and time grid ----
+
+    // ---- List sorting (src/alarms/tfrmmain_sort.cpp) ----
+    /// The comparison that a header click's sort calls: negative puts item1 first.
+    int lvMainCompare(const AlarmEvent& item1, const AlarmEvent& item2) const;
+    // ---- end of list sorting ----
 
 signals:
     /// The user ended the program (Exit with tray mode off, or the tray menu's "Remove").
@@ -124,6 +132,11 @@ private slots:
     void sgTimeKeyUp();
     void UpDown1Click(UpDown::Button button);
     // ---- end of editor and time grid ----
+    // ---- List sorting, about box and days view (src/alarms/tfrmmain_sort.cpp, src/popups/tfrmmain_popups.cpp) ----
+    void lvMainColumnClick(int column);
+    void smAboutClick();
+    void lvMainDblClick();
+    // ---- end of list sorting, about box and days view ----
 
 private:
     // ---- Editor and time grid ----
@@ -257,4 +270,11 @@ private:
     SpeakerRepeat m_speakerRepeat;
     Chime m_chime;
     std::unique_ptr<SoundPlayer> m_sound;
+    // ---- List sorting and about box ----
+    /// The last clicked column of the list.
+    int SortColumn = 0;
+    /// Today and the captions as the current sort began: one sort compares with one day.
+    SortKeys::Context m_sortContext;
+    QPointer<TAboutBox> m_aboutBox;
+    // ---- end of list sorting and about box ----
 };

@@ -238,6 +238,14 @@ def case_alarm_fires(program):
         first.wait()
 
 
+def report_failure(name, failure, program):
+    """Says what failed, followed by the program's output."""
+    print(f"FAIL {name}: {failure}", file=sys.stderr)
+    for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
+        with open(os.path.join(program.logs, log)) as f:
+            print(f"--- {log}\n{f.read()}", file=sys.stderr)
+
+
 CASES = {
     "alarm-fires": case_alarm_fires,
     "lists-events": case_lists_events,
@@ -254,10 +262,7 @@ def main():
     try:
         CASES[sys.argv[1]](program)
     except Failure as failure:
-        print(f"FAIL {sys.argv[1]}: {failure}", file=sys.stderr)
-        for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
-            with open(os.path.join(program.logs, log)) as f:
-                print(f"--- {log}\n{f.read()}", file=sys.stderr)
+        report_failure(sys.argv[1], failure, program)
         return 1
     print(f"PASS {sys.argv[1]}")
     return 0

@@ -12,7 +12,7 @@ import os
 import subprocess
 import sys
 
-from startup_e2e import Failure, Program, check, wait_main_window, wait_for
+from startup_e2e import Failure, Program, check, report_failure, wait_main_window, wait_for
 
 # The tray host docks icons at this size or smaller.
 MAX_ICON_SIZE = 64
@@ -84,10 +84,7 @@ def main():
             raise Failure('the program still runs after "Remove"')
         check(process.returncode == 0, f"the program ended with {process.returncode}")
     except Failure as failure:
-        print(f"FAIL tray: {failure}", file=sys.stderr)
-        for log in sorted(f for f in os.listdir(program.logs) if f.endswith(".log")):
-            with open(os.path.join(program.logs, log)) as f:
-                print(f"--- {log}\n{f.read()}", file=sys.stderr)
+        report_failure("tray", failure, program)
         return 1
     finally:
         if process is not None and process.poll() is None:
