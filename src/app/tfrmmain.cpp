@@ -358,14 +358,14 @@ void TfrmMain::LoadMainFormSettings()
 
 void TfrmMain::btnExitClick()
 {
-    for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
-        const int width = lvMain->header()->isSectionHidden(column) ? 0 : lvMain->columnWidth(column);
-        writeSetting(columnWidthNames[column], QString::number(width));
-    }
-    writeSetting(SettingNames::MainTop, QString::number(y()));
-    writeSetting(SettingNames::MainLeft, QString::number(x()));
-    writeSetting(SettingNames::MainFormWidth, QString::number(width()));
-    writeSetting(SettingNames::MainFormHeight, QString::number(height()));
+    std::array<int, MainFormSettings::savedColumns> widths;
+    for (int column = 0; column < MainFormSettings::savedColumns; ++column)
+        widths[column] = lvMain->header()->isSectionHidden(column) ? 0 : lvMain->columnWidth(column);
+    // A value that cannot be stored has been reported once; the rest of Exit does not run.
+    if (!MainFormSettings::write(
+            [this](const QString& name, const QString& value) { return writeSetting(name, value); }, widths,
+            QRect(pos(), size())))
+        return;
     if (m_trayMode) {
         hide();
         if (m_clock.isShowing())
@@ -440,9 +440,9 @@ QString TfrmMain::readSetting(const QString& name) const
     return m_clock.readSetting(name);
 }
 
-void TfrmMain::writeSetting(const QString& name, const QString& value)
+bool TfrmMain::writeSetting(const QString& name, const QString& value)
 {
-    m_clock.writeSetting(name, value);
+    return m_clock.writeSetting(name, value);
 }
 
 QString TfrmMain::today() const

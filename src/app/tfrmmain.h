@@ -176,7 +176,7 @@ private:
     void refreshEffectiveDateAfterSettings();
     void setEffectiveDateColours(bool today);
     QString readSetting(const QString& name) const;
-    void writeSetting(const QString& name, const QString& value);
+    bool writeSetting(const QString& name, const QString& value);
     QString today() const;
     QString now24() const;
     void createTrigger();
