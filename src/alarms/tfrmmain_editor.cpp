@@ -53,12 +53,12 @@ void TfrmMain::connectEditor()
     connect(UpDown1, &UpDown::clicked, this, &TfrmMain::UpDown1Click);
     sgTime->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    auto* hook =
+    m_editorHook =
         new EditorEventHook(this, [this](QObject* watched, QEvent* event) { return editorEvent(watched, event); });
     for (QObject* control : std::initializer_list<QObject*>{lblEffectiveDate, cbSchedule, sgTime})
-        control->installEventFilter(hook);
+        control->installEventFilter(m_editorHook);
     if (auto* days = MonthCalendar1->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview")))
-        days->viewport()->installEventFilter(hook);
+        days->viewport()->installEventFilter(m_editorHook);
 
     runInputMsg = [this](const QString& initialMessage) { return TInputMsg::run(m_clock, this, initialMessage); };
 }

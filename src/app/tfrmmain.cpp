@@ -103,7 +103,13 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    // The controls go after this body, and on their way out they still get events (hide, focus):
+    // none of those may reach a handler of a window that is already half gone.
+    delete m_editorHook;
+    lvMain->removeEventFilter(this);
+}
 
 void TfrmMain::createControls()
 {

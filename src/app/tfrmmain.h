@@ -148,6 +148,8 @@ private:
     bool MonthInfoRequested = false;
     /// The current cell has been typed into since it became current: keys extend its text.
     bool m_gridTyping = false;
+    /// Hands the events of a few editor controls to editorEvent().
+    QObject* m_editorHook = nullptr;
     // ---- end of editor and time grid ----
     // Tray window (src/tray/tfrmmain_tray.cpp)
     /// Start-up's choice between the tray and the shown window.
