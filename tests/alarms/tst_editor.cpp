@@ -99,6 +99,8 @@ private slots:
     void refusals_data();
     void refusals();
     void typingFollowsTheCellRules();
+    void typingStartsAfreshInACellComeBackTo_data();
+    void typingStartsAfreshInACellComeBackTo();
     void noEditorHandlerRunsOnceTheWindowGoes();
     void arrowsWrapAround_data();
     void arrowsWrapAround();
@@ -221,6 +223,38 @@ void TestEditor::typingFollowsTheCellRules()
     QTest::keyClicks(w.sgTime, "1");
     QCOMPARE(w.sgTime->item(0, 5)->text(), marker);
     QCOMPARE(f.platform.dialogs.beeps, 2);
+}
+
+void TestEditor::typingStartsAfreshInACellComeBackTo_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("click on the current cell") << true;
+    QTest::newRow("focus from another control") << false;
+}
+
+void TestEditor::typingStartsAfreshInACellComeBackTo()
+{
+    QFETCH(bool, byClick);
+    EditorFixture f;
+    TfrmMain& w = f.start();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.sgTime->setFocus(Qt::MouseFocusReason);
+    w.sgTime->setCurrentCell(0, 0);
+    QTest::keyClicks(w.sgTime, "13");
+    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"Invalid input : hour"});
+
+    if (byClick) {
+        const QPoint hourCell = w.sgTime->visualItemRect(w.sgTime->item(0, 0)).center();
+        QTest::mouseClick(w.sgTime->viewport(), Qt::LeftButton, {}, hourCell);
+    } else {
+        w.btnAdd->setFocus(Qt::MouseFocusReason);
+        w.sgTime->setFocus(Qt::TabFocusReason);
+    }
+    QCOMPARE(w.sgTime->currentColumn(), 0);
+    QTest::keyClicks(w.sgTime, "7");
+    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("7"));
 }
 
 void TestEditor::noEditorHandlerRunsOnceTheWindowGoes()
