@@ -109,6 +109,7 @@ private slots:
     void btnDisabledAllClick();
     // Tray window (src/tray/tfrmmain_tray.cpp)
     void trayIconSwitched(bool on);
+    void TrayWaitTimerTimer();
     // ---- Editor and time grid ----
     void btnAddClick();
     void btnAddMsgClick();
@@ -157,6 +158,10 @@ private:
     /// Creates the tray window and switches tray mode on. Without a notification area it says so,
     /// and the program goes on without tray mode, this window shown.
     TForm2* createTrayWindow();
+    void trayIconMissing();
+    /// At start-up, looks again and again for a notification area that the desktop brings up late.
+    QTimer* TrayWaitTimer = nullptr;
+    int m_trayWaitTicks = 0;
 
     void FormCreate();
     void createControls();
