@@ -74,11 +74,11 @@ TForm2* TfrmMain::createTrayWindow()
 void TfrmMain::trayIconMissing()
 {
     m_trayMode = false;
+    // Left ticked, the box would bring the message back at every start.
+    m_setup.dropIconInTray();
     show();
     m_services.dialogs->inform(
         QStringLiteral("No notification area was found: the program runs without its tray icon."), this);
-    // Left ticked, the box would bring this message back at every start.
-    m_setup.dropIconInTray();
 }
 
 void TfrmMain::trayIconSwitched(bool on)
