@@ -2,7 +2,8 @@
 
     alarm_e2e.py CASE PROGRAM_DIR
 
-CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, chime-after-popup.
+CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
+chime-after-popup.
 """
 
 import array
@@ -214,8 +215,9 @@ def clock_of(moment):
     return (moment.hour % 12 or 12, moment.minute)
 
 
-def no_audio_server(program, show_errors):
-    settings = {"Main Output Device": "Wave", "Main Song Name": "Bell", "BusyMCISwapIntSpeaker": "0"}
+def no_audio_server(program, show_errors, swap=False):
+    """With swap, the speaker fall-back has no output either and the failure is shown all the same."""
+    settings = {"Main Output Device": "Wave", "Main Song Name": "Bell", "BusyMCISwapIntSpeaker": "1" if swap else "0"}
     if not show_errors:
         settings["Check ShowErrMsg"] = "0"
     configure(program, **settings)
@@ -316,6 +318,7 @@ CASES = {
     "speaker-game": case_speaker_game,
     "no-audio-server": lambda program: no_audio_server(program, show_errors=True),
     "no-audio-server-quiet": lambda program: no_audio_server(program, show_errors=False),
+    "no-audio-server-swap": lambda program: no_audio_server(program, show_errors=True, swap=True),
 }
 
 
