@@ -53,12 +53,12 @@ void TfrmMain::connectEditor()
     connect(UpDown1, &UpDown::clicked, this, &TfrmMain::UpDown1Click);
     sgTime->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    auto* hook =
+    m_editorHook =
         new EditorEventHook(this, [this](QObject* watched, QEvent* event) { return editorEvent(watched, event); });
-    for (QObject* control : std::initializer_list<QObject*>{lblEffectiveDate, cbSchedule, sgTime})
-        control->installEventFilter(hook);
+    for (QObject* control : std::initializer_list<QObject*>{lblEffectiveDate, cbSchedule, sgTime, sgTime->viewport()})
+        control->installEventFilter(m_editorHook);
     if (auto* days = MonthCalendar1->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview")))
-        days->viewport()->installEventFilter(hook);
+        days->viewport()->installEventFilter(m_editorHook);
 
     runInputMsg = [this](const QString& initialMessage) { return TInputMsg::run(m_clock, this, initialMessage); };
 }
@@ -86,6 +86,12 @@ bool TfrmMain::editorEvent(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             cbScheduleExit();
+        return false;
+    }
+    if ((watched == sgTime && event->type() == QEvent::FocusIn) ||
+        (watched == sgTime->viewport() && event->type() == QEvent::MouseButtonPress)) {
+        // A cell that the user comes back to, even the current one, takes fresh typing.
+        m_gridTyping = false;
         return false;
     }
     if (watched == sgTime && event->type() == QEvent::KeyPress)

@@ -27,3 +27,16 @@ MainFormSettings MainFormSettings::read(const std::function<QString(const QStrin
     s.fontSize = within(SettingValues::integer(read(SettingNames::MainListFontSize)), [](int v) { return v > 0; });
     return s;
 }
+
+bool MainFormSettings::write(const std::function<bool(const QString&, const QString&)>& write,
+                             const std::array<int, savedColumns>& columnWidths, const QRect& window)
+{
+    for (int column = 0; column < savedColumns; ++column) {
+        if (!write(columnWidthNames[column], QString::number(columnWidths[column])))
+            return false;
+    }
+    return write(SettingNames::MainTop, QString::number(window.y())) &&
+           write(SettingNames::MainLeft, QString::number(window.x())) &&
+           write(SettingNames::MainFormWidth, QString::number(window.width())) &&
+           write(SettingNames::MainFormHeight, QString::number(window.height()));
+}

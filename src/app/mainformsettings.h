@@ -2,6 +2,7 @@
 
 #include "settings/settingvalues.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -24,6 +25,10 @@ struct MainFormSettings
 
     /// Reads the values in their stored order through read(name).
     static MainFormSettings read(const std::function<QString(const QString&)>& read, const QSize& screen);
+    /// Writes the column widths, then the window's top, left, width and height, through
+    /// write(name, value); stops at the first value that could not be stored and returns false.
+    static bool write(const std::function<bool(const QString&, const QString&)>& write,
+                      const std::array<int, savedColumns>& columnWidths, const QRect& window);
 };
 
 /// The stored names of the saved column widths, for columns 0 to 4.

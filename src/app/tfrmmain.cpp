@@ -107,7 +107,13 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    // The controls go after this body, and on their way out they still get events (hide, focus):
+    // none of those may reach a handler of a window that is already half gone.
+    delete m_editorHook;
+    lvMain->removeEventFilter(this);
+}
 
 void TfrmMain::createControls()
 {
@@ -360,14 +366,14 @@ void TfrmMain::LoadMainFormSettings()
 
 void TfrmMain::btnExitClick()
 {
-    for (int column = 0; column < MainFormSettings::savedColumns; ++column) {
-        const int width = column < ListedColumnCount ? lvMain->columnWidth(column) : 0;
-        writeSetting(columnWidthNames[column], QString::number(width));
-    }
-    writeSetting(SettingNames::MainTop, QString::number(y()));
-    writeSetting(SettingNames::MainLeft, QString::number(x()));
-    writeSetting(SettingNames::MainFormWidth, QString::number(width()));
-    writeSetting(SettingNames::MainFormHeight, QString::number(height()));
+    std::array<int, MainFormSettings::savedColumns> widths;
+    for (int column = 0; column < MainFormSettings::savedColumns; ++column)
+        widths[column] = column < ListedColumnCount ? lvMain->columnWidth(column) : 0;
+    // A value that cannot be stored has been reported once; the rest of Exit does not run.
+    if (!MainFormSettings::write(
+            [this](const QString& name, const QString& value) { return writeSetting(name, value); }, widths,
+            QRect(pos(), size())))
+        return;
     if (m_trayMode) {
         hide();
         if (m_clock.isShowing())
@@ -442,9 +448,9 @@ QString TfrmMain::readSetting(const QString& name) const
     return m_clock.readSetting(name);
 }
 
-void TfrmMain::writeSetting(const QString& name, const QString& value)
+bool TfrmMain::writeSetting(const QString& name, const QString& value)
 {
-    m_clock.writeSetting(name, value);
+    return m_clock.writeSetting(name, value);
 }
 
 QString TfrmMain::today() const

@@ -120,6 +120,7 @@ private slots:
     void btnDisabledAllClick();
     // Tray window (src/tray/tfrmmain_tray.cpp)
     void trayIconSwitched(bool on);
+    void TrayWaitTimerTimer();
     // ---- Editor and time grid ----
     void btnAddClick();
     void btnAddMsgClick();
@@ -165,6 +166,8 @@ private:
     bool MonthInfoRequested = false;
     /// The current cell has been typed into since it became current: keys extend its text.
     bool m_gridTyping = false;
+    /// Hands the events of a few editor controls to editorEvent().
+    QObject* m_editorHook = nullptr;
     // ---- end of editor and time grid ----
     // Tray window (src/tray/tfrmmain_tray.cpp)
     /// Start-up's choice between the tray and the shown window.
@@ -172,6 +175,10 @@ private:
     /// Creates the tray window and switches tray mode on. Without a notification area it says so,
     /// and the program goes on without tray mode, this window shown.
     TForm2* createTrayWindow();
+    void trayIconMissing();
+    /// At start-up, looks again and again for a notification area that the desktop brings up late.
+    QTimer* TrayWaitTimer = nullptr;
+    int m_trayWaitTicks = 0;
 
     void FormCreate();
     void createControls();
@@ -195,7 +202,7 @@ private:
     void refreshEffectiveDateAfterSettings();
     void setEffectiveDateColours(bool today);
     QString readSetting(const QString& name) const;
-    void writeSetting(const QString& name, const QString& value);
+    bool writeSetting(const QString& name, const QString& value);
     QString today() const;
     QString now24() const;
     void createTrigger();

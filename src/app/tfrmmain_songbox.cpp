@@ -72,6 +72,6 @@ void TfrmMain::SaveSongSettings()
 {
     if (cbTestSongs->currentIndex() < 0)
         return;
-    writeSetting(SettingNames::MainSongName, cbTestSongs->currentText());
-    writeSetting(SettingNames::MainOutputDevice, rbWave->isChecked() ? QStringLiteral("Wave") : internalSpeaker);
+    if (writeSetting(SettingNames::MainSongName, cbTestSongs->currentText()))
+        writeSetting(SettingNames::MainOutputDevice, rbWave->isChecked() ? QStringLiteral("Wave") : internalSpeaker);
 }

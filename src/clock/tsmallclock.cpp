@@ -443,8 +443,8 @@ void TSmallClock::lblDTMouseUp(QMouseEvent* event)
         m_clockTucked = true;
         return;
     }
-    writeSetting(SettingNames::ClockTop, QString::number(y()));
-    writeSetting(SettingNames::ClockLeft, QString::number(x()));
+    if (writeSetting(SettingNames::ClockTop, QString::number(y())))
+        writeSetting(SettingNames::ClockLeft, QString::number(x()));
 }
 
 void TSmallClock::dropBack()
@@ -453,8 +453,8 @@ void TSmallClock::dropBack()
         return;
     m_clockTucked = false;
     move(x(), 0);
-    writeSetting(SettingNames::ClockTop, QString::number(y()));
-    writeSetting(SettingNames::ClockLeft, QString::number(x()));
+    if (writeSetting(SettingNames::ClockTop, QString::number(y())))
+        writeSetting(SettingNames::ClockLeft, QString::number(x()));
 }
 
 void TSmallClock::lblDateMouseMove()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 LockFileInstanceLock::LockFileInstanceLock(const QString& instanceName, const QString& folder)
 {
@@ -21,5 +22,22 @@ bool LockFileInstanceLock::acquire()
 {
     if (m_lock->tryLock(0))
         return true;
-    return m_lock->error() != QLockFile::LockFailedError;
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return true;
+    if (hasLocalOwner())
+        return false;
+    // The removal fails while an owner still holds the file open, e.g. one that has just
+    // created it and not yet written its name into it: the second try then fails as well.
+    m_lock->removeStaleLockFile();
+    return m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError;
+}
+
+bool LockFileInstanceLock::hasLocalOwner() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_lock->getLockInfo(&pid, &host, &application))
+        return false;
+    return host.isEmpty() || host == QSysInfo::machineHostName();
 }

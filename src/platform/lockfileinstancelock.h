@@ -5,8 +5,9 @@
 #include <QLockFile>
 #include <memory>
 
-/// A lock file named after the instance name in the user's runtime folder. The lock of a
-/// killed process is stale and taken over at once.
+/// A lock file named after the instance name in the user's runtime folder. Only a live owner
+/// on this machine keeps it: the lock of a killed process, a file that names no owner and
+/// another machine's lock are taken over at once.
 class LockFileInstanceLock final : public InstanceLock
 {
 public:
@@ -15,5 +16,7 @@ public:
     bool acquire() override;
 
 private:
+    bool hasLocalOwner() const;
+
     std::unique_ptr<QLockFile> m_lock;
 };

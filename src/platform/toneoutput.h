@@ -16,6 +16,9 @@ public:
     virtual ~ToneOutput() = default;
     /// Plays the notes one after the other and returns when the last has ended. A rest
     /// (frequency 1), or a frequency outside 40..5000 Hz, is silence for its duration.
-    /// While the tune sounds, pending events (timers, input) are processed.
-    virtual void play(std::span<const Note> notes) = 0;
+    /// While the tune sounds, pending events (timers, input) are processed. False when no
+    /// output could sound it: the tune then lasts its length in silence.
+    virtual bool play(std::span<const Note> notes) = 0;
+    /// Whether a tune would be heard now: false when there is no output to sound it.
+    virtual bool canSound() const = 0;
 };

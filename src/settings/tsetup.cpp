@@ -310,6 +310,14 @@ bool TSetUp::showIconInTray() const
     return chkInTray->isChecked();
 }
 
+void TSetUp::dropIconInTray()
+{
+    if (!chkInTray->isChecked())
+        return;
+    chkInTray->setChecked(false);
+    writeFlag(SettingNames::CheckInTray, chkInTray);
+}
+
 DateDisplayOptions TSetUp::dateDisplayOptions() const
 {
     return {chkThisFormat->isChecked(), cbDateFormat->currentText(), chkThisSeparator->isChecked(),

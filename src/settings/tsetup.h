@@ -43,6 +43,9 @@ public:
     bool chimeAtExactMinute() const;
     bool loadAtStartup() const;
     bool showIconInTray() const;
+    /// There is no notification area: unticks "Show icon in tray" and stores that, so that the
+    /// next start does not try again.
+    void dropIconInTray();
     DateDisplayOptions dateDisplayOptions() const;
 
     static QStringList datePatterns();

@@ -46,11 +46,10 @@ std::span<const Note> TBTBeeper::presetNotes(int preset)
     return Presets[size_t(preset)];
 }
 
-void TBTBeeper::PlayPresetSound(int preset)
+bool TBTBeeper::PlayPresetSound(int preset)
 {
     const std::span<const Note> notes = presetNotes(preset);
-    if (!notes.empty())
-        m_output.play(notes);
+    return notes.empty() || m_output.play(notes);
 }
 
 void TBTBeeper::PlayTone(unsigned frequency, int ms)

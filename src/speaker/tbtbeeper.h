@@ -37,8 +37,11 @@ public:
     /// The notes of a preset tune; empty for a number that names none.
     static std::span<const Note> presetNotes(int preset);
 
-    /// Plays a preset tune to its end; a number above psClimb plays nothing.
-    void PlayPresetSound(int preset);
+    /// Plays a preset tune to its end; a number above psClimb plays nothing. False when the
+    /// output could not sound the tune.
+    bool PlayPresetSound(int preset);
+    /// Whether a tune would be heard now.
+    bool canSound() const { return m_output.canSound(); }
     void PlayTone(unsigned frequency, int ms);
 
     TBeatDuration BeatDuration() const { return m_beatDuration; }

@@ -53,10 +53,12 @@ QString findSongFile(const QString& programDir, const QString& song)
     return {};
 }
 
-SoundPlayer::SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, WarningShower showWarning)
+SoundPlayer::SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, SpeakerCheck speakerAudible,
+                         WarningShower showWarning)
     : m_wave(wave)
     , m_repeat(repeat)
     , m_playTune(std::move(playTune))
+    , m_speakerAudible(std::move(speakerAudible))
     , m_showWarning(std::move(showWarning))
 {}
 
@@ -100,16 +102,22 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
             played = result;
         first = false;
     }
-    if (played)
+    if (played || (options.swapToSpeaker && playFallbackTune(playTimes)))
         return;
-    if (options.swapToSpeaker) {
-        if (playTimes == repeatTimes)
-            m_repeat.start(fallbackTune);
-        else
-            m_playTune(fallbackTune);
-    } else if (options.showErrorMessage) {
+    if (options.showErrorMessage)
         m_showWarning(SoundText::busy, Warning::Busy);
-    }
+}
+
+bool SoundPlayer::playFallbackTune(const QString& playTimes)
+{
+    // The speaker's tones may need the very output that failed the wave: then the swap is no
+    // help, and the failure is reported as if there were none.
+    if (!m_speakerAudible())
+        return false;
+    if (playTimes != repeatTimes)
+        return m_playTune(fallbackTune);
+    m_repeat.start(fallbackTune);
+    return true;
 }
 
 void SoundPlayer::testSong(const QString& song, const QString& programDir, bool speakerMode)

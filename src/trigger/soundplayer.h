@@ -41,10 +41,14 @@ public:
         Missing, // no song, or its file is missing: the taskbar button comes up with it
         Busy,    // the wave could not be played: a topmost warning
     };
-    using TunePlayer = std::function<void(int tune)>;
+    /// Plays a speaker tune to its end; false when it could not be heard.
+    using TunePlayer = std::function<bool(int tune)>;
+    /// Whether a speaker tune would be heard now.
+    using SpeakerCheck = std::function<bool()>;
     using WarningShower = std::function<void(const QString& text, Warning kind)>;
 
-    SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, WarningShower showWarning);
+    SoundPlayer(WavePlayer& wave, SpeakerRepeat& repeat, TunePlayer playTune, SpeakerCheck speakerAudible,
+                WarningShower showWarning);
 
     void play(const QString& playTimes, const QString& song, const QString& programDir, const SoundOptions& options);
     /// The test button: plays the song once, whatever "Sound on" says; nothing when it is not there.
@@ -55,8 +59,12 @@ public:
 private:
     static constexpr int fallbackTune = 0;
 
+    /// The swap to the speaker for a wave that could not be played; false when it sounds nothing.
+    bool playFallbackTune(const QString& playTimes);
+
     WavePlayer& m_wave;
     SpeakerRepeat& m_repeat;
     TunePlayer m_playTune;
+    SpeakerCheck m_speakerAudible;
     WarningShower m_showWarning;
 };

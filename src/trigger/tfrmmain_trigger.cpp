@@ -30,7 +30,8 @@ void TfrmMain::createTrigger()
     BTBeeper1 = new TBTBeeper(*m_services.tone, this);
     BTBeeper1->setObjectName(QStringLiteral("BTBeeper1"));
     m_sound = std::make_unique<SoundPlayer>(
-        *m_services.wave, m_speakerRepeat, [this](int tune) { BTBeeper1->PlayPresetSound(tune); },
+        *m_services.wave, m_speakerRepeat, [this](int tune) { return BTBeeper1->PlayPresetSound(tune); },
+        [this] { return BTBeeper1->canSound(); },
         [this](const QString& text, SoundPlayer::Warning kind) { showSoundWarning(text, kind); });
     connect(MainTimer, &QTimer::timeout, this, &TfrmMain::MainTimerTimer);
     connect(btnTestSongs, &QToolButton::clicked, this, &TfrmMain::btnTestSongsClick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 /// A combo box that says when its list is about to drop down, so that the list can be refilled
@@ -15,18 +16,11 @@ public:
     {
         emit droppingDown();
         QComboBox::showPopup();
-        m_droppedDown = true;
     }
-    void hidePopup() override
-    {
-        QComboBox::hidePopup();
-        m_droppedDown = false;
-    }
-    bool isDroppedDown() const { return m_droppedDown; }
+    /// Asked of the list itself: the toolkit closes it without hidePopup() when another window
+    /// takes the focus, so a flag kept here would stay set.
+    bool isDroppedDown() const { return view()->isVisible(); }
 
 signals:
     void droppingDown();
-
-private:
-    bool m_droppedDown = false;
 };

@@ -7,8 +7,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,6 +53,32 @@ void typeTime(TfrmMain& w, const QString& hour, const QString& minute, const QSt
         QTest::keyClick(w.sgTime, Qt::Key_Space);
 }
 
+/// Once armed, answers the first event that reaches its control by typing a letter there.
+class KeyOnNextEvent : public QObject
+{
+public:
+    explicit KeyOnNextEvent(QWidget* control)
+        : m_control(control)
+    {
+        control->installEventFilter(this);
+    }
+    bool armed = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent*) override
+    {
+        if (armed) {
+            armed = false;
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            QCoreApplication::sendEvent(m_control, &key);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_control;
+};
+
 struct EditorFixture : MainWindowFixture
 {
     explicit EditorFixture(const QByteArray& events = {}, bool withSong = true)
@@ -73,6 +99,9 @@ private slots:
     void refusals_data();
     void refusals();
     void typingFollowsTheCellRules();
+    void typingStartsAfreshInACellComeBackTo_data();
+    void typingStartsAfreshInACellComeBackTo();
+    void noEditorHandlerRunsOnceTheWindowGoes();
     void arrowsWrapAround_data();
     void arrowsWrapAround();
     void arrowKeysSkipSeparators();
@@ -197,6 +226,54 @@ void TestEditor::typingFollowsTheCellRules()
     QTest::keyClicks(w.sgTime, "1");
     QCOMPARE(w.sgTime->item(0, 5)->text(), marker);
     QCOMPARE(f.platform.dialogs.beeps, 2);
+}
+
+void TestEditor::typingStartsAfreshInACellComeBackTo_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("click on the current cell") << true;
+    QTest::newRow("focus from another control") << false;
+}
+
+void TestEditor::typingStartsAfreshInACellComeBackTo()
+{
+    QFETCH(bool, byClick);
+    EditorFixture f;
+    TfrmMain& w = f.start();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.sgTime->setFocus(Qt::MouseFocusReason);
+    w.sgTime->setCurrentCell(0, 0);
+    QTest::keyClicks(w.sgTime, "13");
+    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"Invalid input : hour"});
+
+    if (byClick) {
+        const QPoint hourCell = w.sgTime->visualItemRect(w.sgTime->item(0, 0)).center();
+        QTest::mouseClick(w.sgTime->viewport(), Qt::LeftButton, {}, hourCell);
+    } else {
+        w.btnAdd->setFocus(Qt::MouseFocusReason);
+        w.sgTime->setFocus(Qt::TabFocusReason);
+    }
+    QCOMPARE(w.sgTime->currentColumn(), 0);
+    QTest::keyClicks(w.sgTime, "7");
+    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("7"));
+}
+
+void TestEditor::noEditorHandlerRunsOnceTheWindowGoes()
+{
+    EditorFixture f;
+    TfrmMain& w = f.start();
+    w.sgTime->setCurrentCell(0, 0);
+    // A letter in the hour cell beeps while the window lives; its controls still get events
+    // (hide, focus) while the window is destroyed, and then no handler of it may run.
+    KeyOnNextEvent probe(w.sgTime);
+    QTest::keyClicks(w.sgTime, "x");
+    QCOMPARE(f.platform.dialogs.beeps, 1);
+    probe.armed = true;
+    f.window.reset();
+    QVERIFY(!probe.armed);
+    QCOMPARE(f.platform.dialogs.beeps, 1);
 }
 
 void TestEditor::arrowsWrapAround_data()

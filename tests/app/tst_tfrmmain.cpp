@@ -36,6 +36,7 @@ private slots:
     void restoresPlacementAtBoundaries();
     void exitWritesPlacementInOrder();
     void exitEndsTheProgramUnlessInTray();
+    void exitStopsAtTheFirstFailedWrite();
     void closeBoxDoesNotClose();
     void speakerSongRestored();
     void waveSongsListed();
@@ -121,6 +122,20 @@ void TestTfrmMain::exitEndsTheProgramUnlessInTray()
     w.show();
     QTest::mouseClick(w.btnExit, Qt::LeftButton);
     QCOMPARE(quit.count(), 1);
+}
+
+void TestTfrmMain::exitStopsAtTheFirstFailedWrite()
+{
+    MainWindowFixture f;
+    TfrmMain& w = f.start();
+    QSignalSpy quit(&w, &TfrmMain::quitRequested);
+    f.platform.settings.failWrites = true;
+    f.platform.settings.writes.clear();
+    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QCOMPARE(f.platform.settings.writes, QStringList{"PTColWidth"});
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{"Failed to set data for 'PTColWidth'"});
+    QCOMPARE(quit.count(), 0);
+    QVERIFY(w.isVisible());
 }
 
 void TestTfrmMain::closeBoxDoesNotClose()

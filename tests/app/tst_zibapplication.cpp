@@ -59,6 +59,9 @@ private slots:
     void badLinesOpenTheReportAndKeepABackup();
     void lockFileRefusesASecondOwner();
     void lockOfAKilledOwnerIsTakenOver();
+    void lockWithoutALiveLocalOwnerIsTakenOver_data();
+    void lockWithoutALiveLocalOwnerIsTakenOver();
+    void liveOwnerRefusesWhateverItsFileSays();
 };
 
 void TestZibApplication::cleanup()
@@ -237,6 +240,44 @@ void TestZibApplication::lockOfAKilledOwnerIsTakenOver()
 
     LockFileInstanceLock lock("ZibAlarmClockV2.2-06Dec2003", dir.path());
     QVERIFY(lock.acquire());
+}
+
+void TestZibApplication::lockWithoutALiveLocalOwnerIsTakenOver_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x01\xfe not a lock\n");
+    QTest::newRow("another host's") << self + "\nzibac\nsome-other-host.example\n";
+}
+
+void TestZibApplication::lockWithoutALiveLocalOwnerIsTakenOver()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    QFile left(dir.filePath("ZibAlarmClockV2.2-06Dec2003.lock"));
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write(content);
+    left.close();
+
+    LockFileInstanceLock lock("ZibAlarmClockV2.2-06Dec2003", dir.path());
+    QVERIFY(lock.acquire());
+    LockFileInstanceLock second("ZibAlarmClockV2.2-06Dec2003", dir.path());
+    QVERIFY(!second.acquire());
+}
+
+void TestZibApplication::liveOwnerRefusesWhateverItsFileSays()
+{
+    // An owner that has created its file but not yet written itself into it.
+    QTemporaryDir dir;
+    LockFileInstanceLock owner("ZibAlarmClockV2.2-06Dec2003", dir.path());
+    QVERIFY(owner.acquire());
+    QFile file(dir.filePath("ZibAlarmClockV2.2-06Dec2003.lock"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
+
+    LockFileInstanceLock second("ZibAlarmClockV2.2-06Dec2003", dir.path());
+    QVERIFY(!second.acquire());
 }
 
 QTEST_MAIN(TestZibApplication)

@@ -2,7 +2,8 @@
 
     alarm_e2e.py CASE PROGRAM_DIR
 
-CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet.
+CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
+chime-after-popup.
 """
 
 import array
@@ -13,11 +14,13 @@ import subprocess
 import sys
 import time
 
+import pyatspi
+
 # The import must leave no compiled copy in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import startup_e2e  # noqa: E402
-from startup_e2e import accessible_app, check, find_text, wait_for, wait_main_window  # noqa: E402
+from startup_e2e import accessible_app, check, descendants, find_text, wait_for, wait_main_window  # noqa: E402
 
 RATE = 44100
 SPEAKER_CLOCK = 1193181
@@ -75,6 +78,17 @@ def last_loud(samples, start):
         if abs(samples[i]) > LOUD:
             end = i
     return end
+
+
+def first_sound(recorder, at, early, late, what):
+    """The recording and the index of its first loud sample, which must come no more than early
+    seconds before and late seconds after the moment at (in seconds of the recording)."""
+    samples = read_samples(recorder.path)
+    first = onset(samples)
+    check(first is not None, f"the sink stayed silent: no {what}")
+    heard_at = first / RATE
+    check(at - early <= heard_at <= at + late, f"the {what} began {heard_at - at:+.2f} s from its moment")
+    return samples, first
 
 
 def pitch(samples, start, end):
@@ -140,12 +154,8 @@ def case_speaker_game(program):
         process.kill()
         process.wait()
 
-    samples = read_samples(recorder.path)
-    first = onset(samples)
-    check(first is not None, "the sink stayed silent")
+    samples, first = first_sound(recorder, due_at, 0.3, 1.5, "tune")
     heard_at = first / RATE
-    check(due_at - 0.3 <= heard_at <= due_at + 1.5,
-          f"the tune began {heard_at - due_at:+.2f} s from the event's moment")
     end = last_loud(samples, first)
     sounding = sum(1 for v in samples[first:end + 1] if abs(v) > LOUD) / RATE
     tune = NOTE_SECONDS * len(CLIMB)
@@ -205,8 +215,9 @@ def clock_of(moment):
     return (moment.hour % 12 or 12, moment.minute)
 
 
-def no_audio_server(program, show_errors):
-    settings = {"Main Output Device": "Wave", "Main Song Name": "Bell", "BusyMCISwapIntSpeaker": "0"}
+def no_audio_server(program, show_errors, swap=False):
+    """With swap, the speaker fall-back has no output either and the failure is shown all the same."""
+    settings = {"Main Output Device": "Wave", "Main Song Name": "Bell", "BusyMCISwapIntSpeaker": "1" if swap else "0"}
     if not show_errors:
         settings["Check ShowErrMsg"] = "0"
     configure(program, **settings)
@@ -242,10 +253,72 @@ def no_audio_server(program, show_errors):
         process.wait()
 
 
+def control(app, role, name):
+    for node_role, node_name, node, _ in descendants(app):
+        if node_role == role and node_name == name:
+            return node
+    return None
+
+
+def click_centre(node):
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
+
+
+def case_chime_after_popup(program):
+    """The chime list is open when an alarm's message window takes the focus; the list closes, and
+    the chime of the minute after the alarm's is still heard."""
+    check(os.environ.get("PULSE_SERVER"), "no audio server in this session")
+    # "Sound on" off keeps the alarm silent: the chime does not ask it, so the sink hears the chime alone.
+    configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell", "Check Sound On": "0",
+                          "Check ChimeAtMin": "1"})
+    line, due = due_event(20, message="Popup over the list", at_second=45)
+    program.write_events([line])
+    # The chime at the exact minute after the alarm's.
+    chime_due = (due + datetime.timedelta(minutes=1)).replace(second=0)
+    recorder = Recorder(os.path.join(program.root, "monitor.raw"))
+    process = program.start()
+    try:
+        wait_main_window(process)
+        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        chime = wait_for('the check box "Chime"', lambda: control(app, "check box", "Chime"), 10)
+        chime.queryAction().doAction(0)
+        times = control(app, "combo box", "Chime time")
+        check(times is not None, 'no combo box "Chime time"')
+        # Chosen as the user does, in the open list.
+        click_centre(times)
+        subprocess.run(["xdotool", "sleep", "0.5", "type", str(chime_due.minute or 60)], check=True)
+        subprocess.run(["xdotool", "sleep", "0.3", "key", "Return"], check=True)
+        check(datetime.datetime.now() < due - datetime.timedelta(seconds=3), "too late to open the list before the alarm")
+        windows = set(visible_windows(process.pid, ".*"))
+        click_centre(times)
+        wait_for("the open chime list", lambda: set(visible_windows(process.pid, ".*")) - windows, 5)
+        check(datetime.datetime.now() < due, "the list opened after the alarm was due")
+
+        wait_for('the message window "Msg 1, ..."', lambda: visible_windows(process.pid, "^Msg 1, "),
+                 (due - datetime.datetime.now()).total_seconds() + 10)
+        wait_for("the chime list to close", lambda: not (set(visible_windows(process.pid, ".*")) - windows
+                                                          - set(visible_windows(process.pid, "^Msg 1, "))), 5)
+        wait_for("the chime's minute", lambda: datetime.datetime.now() > chime_due + datetime.timedelta(seconds=3),
+                 (chime_due - datetime.datetime.now()).total_seconds() + 5)
+        recorder.look()
+        chime_at = recorder.seconds_until(chime_due)
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        recorder.stop()
+        process.kill()
+        process.wait()
+
+    _, first = first_sound(recorder, chime_at, 0.5, 1.5, "chime")
+    print(f"chime heard {first / RATE - chime_at:+.2f} s from its minute")
+
+
 CASES = {
+    "chime-after-popup": case_chime_after_popup,
     "speaker-game": case_speaker_game,
     "no-audio-server": lambda program: no_audio_server(program, show_errors=True),
     "no-audio-server-quiet": lambda program: no_audio_server(program, show_errors=False),
+    "no-audio-server-swap": lambda program: no_audio_server(program, show_errors=True, swap=True),
 }
 
 

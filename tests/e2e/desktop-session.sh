@@ -7,6 +7,7 @@
 #
 # The command sees DISPLAY, DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, HOME, PULSE_SERVER (when
 # audio is up), QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and ZIB_SESSION_DIR (a scratch folder).
+# With ZIB_NO_TRAY_HOST=1 no tray host is started: the command starts its own when it wants one.
 set -euo pipefail
 
 if (($# == 0)); then
@@ -86,7 +87,9 @@ pids+=($!)
 $libexec/at-spi2-registryd >>"$session/atspi.log" 2>&1 &
 pids+=($!)
 
-wmsystemtray --non-wmaker >"$session/tray.log" 2>&1 &
-pids+=($!)
+if [[ "${ZIB_NO_TRAY_HOST:-}" != 1 ]]; then
+    wmsystemtray --non-wmaker >"$session/tray.log" 2>&1 &
+    pids+=($!)
+fi
 
 "$@"

@@ -1,9 +1,11 @@
 """The program's tray icon in a real notification area (run inside desktop-session.sh).
 
-    tray_e2e.py PROGRAM_DIR
+    tray_e2e.py PROGRAM_DIR [late-host]
 
 With "Check In Tray" on, the icon appears inside the tray host, a right click on it opens the
-tray menu, and the menu's last item, "Remove", ends the program. Qt keeps popup menus off the
+tray menu, and the menu's last item, "Remove", ends the program. With late-host, the session has
+no tray host (ZIB_NO_TRAY_HOST=1) and one is started a few seconds after the program, as a
+desktop's notification area may come up after log-in. Qt keeps popup menus off the
 accessibility tree, so the menu is found as a new window and its last row is clicked. Set ZIB_TRAY_SCREENSHOT to a file name to
 keep a picture of the open menu.
 """
@@ -11,6 +13,7 @@ keep a picture of the open menu.
 import os
 import subprocess
 import sys
+import time
 
 from startup_e2e import Failure, Program, check, report_failure, wait_main_window, wait_for
 
@@ -47,22 +50,46 @@ def tray_icon_window(pid):
     return None
 
 
+# How long after the program the late tray host starts.
+LATE_HOST_SECONDS = 4
+
+
+def start_tray_host(program):
+    log = open(os.path.join(program.logs, "late-tray-host.log"), "w")
+    return subprocess.Popen(["wmsystemtray", "--non-wmaker"], stdout=log, stderr=subprocess.STDOUT)
+
+
+def place_tray_host():
+    host = wait_for("the tray host", tray_host_running, 15)
+    # No window manager places windows here: the main window would cover the tray host at the
+    # top left. The host goes to the bottom right corner, where notification areas usually sit.
+    for window in host:
+        xdotool("windowmove", window, "1200", "940")
+
+
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3) or sys.argv[2:] not in ([], ["late-host"]):
         print(__doc__, file=sys.stderr)
         return 2
+    late = sys.argv[2:] == ["late-host"]
     program = Program(sys.argv[1])
     with open(os.path.join(program.root, "config", "Zib", "Alarm Clock v2.2.conf"), "a") as f:
         f.write("Check%20In%20Tray=1\n")
     process = None
+    host = None
     try:
-        host = wait_for("the tray host", tray_host_running, 15)
-        # No window manager places windows here: the main window would cover the tray host at the
-        # top left. The host goes to the bottom right corner, where notification areas usually sit.
-        for window in host:
-            xdotool("windowmove", window, "1200", "940")
-        process = program.start()
-        wait_main_window(process)
+        if late:
+            check(not tray_host_running(), "the session already has a tray host")
+            process = program.start()
+            wait_main_window(process)
+            time.sleep(LATE_HOST_SECONDS)
+            check(process.poll() is None, f"the program ended with {process.returncode}")
+            host = start_tray_host(program)
+            place_tray_host()
+        else:
+            place_tray_host()
+            process = program.start()
+            wait_main_window(process)
         icon = wait_for("the tray icon inside the tray host", lambda: tray_icon_window(process.pid), 15)
         _, _, width, height = geometry(icon)
         before = set(program_windows(process.pid))
@@ -87,9 +114,10 @@ def main():
         report_failure("tray", failure, program)
         return 1
     finally:
-        if process is not None and process.poll() is None:
-            process.kill()
-            process.wait()
+        for started in (process, host):
+            if started is not None and started.poll() is None:
+                started.kill()
+                started.wait()
     print("PASS tray")
     return 0
 

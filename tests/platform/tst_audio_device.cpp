@@ -282,7 +282,8 @@ void TstAudioDevice::speakerTuneSoundsItsNotesAndRests()
     const qint64 mark = m_recorder.now();
     QElapsedTimer elapsed;
     elapsed.start();
-    speaker.play(tune);
+    QVERIFY(speaker.canSound());
+    QVERIFY(speaker.play(tune));
     const qint64 blockedMs = elapsed.elapsed();
     ticker.stop();
     QVERIFY(m_recorder.record(300));

@@ -26,6 +26,20 @@ int trayWindowCount()
     return count;
 }
 
+const QString noArea = QStringLiteral("No notification area was found: the program runs without its tray icon.");
+constexpr int trayWaitTicks = 20; // ten seconds of half-second looks
+
+/// Lets the start-up's wait for a notification area look `ticks` more times, as its timer would.
+bool stepTrayWait(TfrmMain& w, int ticks)
+{
+    auto* wait = w.findChild<QTimer*>(QStringLiteral("TrayWaitTimer"));
+    for (int i = 0; i < ticks; ++i) {
+        if (!wait || !wait->isActive() || !QMetaObject::invokeMethod(wait, "timeout"))
+            return false;
+    }
+    return true;
+}
+
 /// Right-clicks the tray icon and returns the menu that opened.
 QMenu* openTrayMenu(MainWindowFixture& f)
 {
@@ -58,6 +72,8 @@ private slots:
     void switchingOnWhenStartedInTrayMakesNoSecond();
     void noNotificationArea_data();
     void noNotificationArea();
+    void lateNotificationAreaIsWaitedFor();
+    void switchingOnWithoutANotificationArea();
 };
 
 void TestTForm2::trayDecision_data()
@@ -275,17 +291,61 @@ void TestTForm2::noNotificationArea()
     f.platform.settings.values["Check Startup"] = startup;
     f.platform.settings.values["Check In Tray"] = "1";
     TfrmMain& w = f.start();
-    QCOMPARE(f.platform.dialogs.texts(),
-             QStringList{"No notification area was found: the program runs without its tray icon."});
+    QVERIFY(stepTrayWait(w, trayWaitTicks - 1));
+    QCOMPARE(f.platform.dialogs.texts(), QStringList());
+    QVERIFY(stepTrayWait(w, 1));
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{noArea});
+    QVERIFY(!w.findChild<QTimer*>("TrayWaitTimer")->isActive());
     QVERIFY(!w.trayMode());
     QVERIFY(w.isVisible());
     QCOMPARE(trayWindowCount(), 0);
     QVERIFY(w.MainTimer->isActive());
+    // The next start neither waits nor says it again.
+    QVERIFY(!trayBox(f)->isChecked());
+    QCOMPARE(f.platform.settings.values["Check In Tray"], QStringLiteral("0"));
 
     // Without tray mode, Exit ends the program.
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
     QTest::mouseClick(w.btnExit, Qt::LeftButton);
     QCOMPARE(quit.size(), 1);
+}
+
+void TestTForm2::lateNotificationAreaIsWaitedFor()
+{
+    MainWindowFixture f;
+    f.platform.tray.hasArea = false;
+    f.platform.settings.values["Check Startup"] = "1";
+    TfrmMain& w = f.start();
+    QTimer* wait = w.findChild<QTimer*>("TrayWaitTimer");
+    QVERIFY(wait && wait->isActive());
+    QCOMPARE(wait->interval(), 500);
+    QVERIFY(stepTrayWait(w, 6));
+    QCOMPARE(trayWindowCount(), 0);
+    w.btnDisabledAll->click();
+
+    f.platform.tray.hasArea = true;
+    QVERIFY(stepTrayWait(w, 1));
+    QVERIFY(!wait->isActive());
+    QCOMPARE(trayWindowCount(), 1);
+    QVERIFY(f.platform.tray.shown);
+    QCOMPARE(f.platform.tray.icon.cacheKey(), TForm2::find()->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QVERIFY(w.trayMode());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(f.platform.dialogs.texts(), QStringList());
+}
+
+void TestTForm2::switchingOnWithoutANotificationArea()
+{
+    MainWindowFixture f;
+    f.platform.tray.hasArea = false;
+    TfrmMain& w = f.start();
+    QVERIFY(!w.findChild<QTimer*>("TrayWaitTimer"));
+    QTest::mouseClick(trayBox(f), Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.texts(), QStringList{noArea});
+    QVERIFY(!trayBox(f)->isChecked());
+    QCOMPARE(f.platform.settings.values["Check In Tray"], QStringLiteral("0"));
+    QCOMPARE(trayWindowCount(), 0);
+    QVERIFY(!w.trayMode());
 }
 
 QTEST_MAIN(TestTForm2)

@@ -28,6 +28,8 @@ private slots:
     void play();
     void onlyFirstWaveResultCounts_data();
     void onlyFirstWaveResultCounts();
+    void swapThatCannotSoundReportsAsWithoutIt_data();
+    void swapThatCannotSoundReportsAsWithoutIt();
     void testSong_data();
     void testSong();
     void stopClearsRepeat();
@@ -40,6 +42,8 @@ private:
     FakeWavePlayer m_wave;
     SpeakerRepeat m_repeat;
     QList<int> m_tunes;
+    bool m_speakerAudible = true;
+    bool m_tuneHeard = true;
     QStringList m_warnings;
     std::unique_ptr<SoundPlayer> m_player;
 };
@@ -55,9 +59,16 @@ void TestSoundPlayer::init()
     m_wave = FakeWavePlayer();
     m_repeat = SpeakerRepeat();
     m_tunes.clear();
+    m_speakerAudible = true;
+    m_tuneHeard = true;
     m_warnings.clear();
     m_player = std::make_unique<SoundPlayer>(
-        m_wave, m_repeat, [this](int tune) { m_tunes.append(tune); },
+        m_wave, m_repeat,
+        [this](int tune) {
+            m_tunes.append(tune);
+            return m_tuneHeard;
+        },
+        [this] { return m_speakerAudible; },
         [this](const QString& text, SoundPlayer::Warning kind) {
             m_warnings.append((kind == SoundPlayer::Warning::Busy ? QStringLiteral("topmost: ") : QString()) + text);
         });
@@ -171,6 +182,41 @@ void TestSoundPlayer::onlyFirstWaveResultCounts()
     m_player->play(QStringLiteral("Thrice"), QStringLiteral("bell"), m_programDir, options);
     QCOMPARE(m_wave.calls.size(), 3);
     QCOMPARE(m_tunes, tunes);
+}
+
+void TestSoundPlayer::swapThatCannotSoundReportsAsWithoutIt_data()
+{
+    QTest::addColumn<QString>("playTimes");
+    QTest::addColumn<bool>("speakerAudible");
+    QTest::addColumn<bool>("showError");
+    QTest::addColumn<QList<int>>("tunes");
+    QTest::addColumn<QStringList>("warnings");
+
+    const QStringList busy{QStringLiteral("topmost: Fail to play sound. MCI is busy.")};
+    QTest::newRow("no output") << "Once" << false << true << QList<int>{} << busy;
+    QTest::newRow("no output, Repeat") << "Repeat" << false << true << QList<int>{} << busy;
+    QTest::newRow("no output, errors not shown") << "Twice" << false << false << QList<int>{} << QStringList{};
+    QTest::newRow("the tune fails too") << "Once" << true << true << QList<int>{0} << busy;
+}
+
+void TestSoundPlayer::swapThatCannotSoundReportsAsWithoutIt()
+{
+    QFETCH(QString, playTimes);
+    QFETCH(bool, speakerAudible);
+    QFETCH(bool, showError);
+    QFETCH(QList<int>, tunes);
+    QFETCH(QStringList, warnings);
+
+    m_wave.result = false;
+    m_speakerAudible = speakerAudible;
+    m_tuneHeard = false;
+    SoundOptions options;
+    options.swapToSpeaker = true;
+    options.showErrorMessage = showError;
+    m_player->play(playTimes, QStringLiteral("bell"), m_programDir, options);
+    QCOMPARE(m_tunes, tunes);
+    QCOMPARE(m_warnings, warnings);
+    QVERIFY(!m_repeat.isActive());
 }
 
 void TestSoundPlayer::testSong_data()

@@ -126,6 +126,7 @@ private slots:
     void reminderPlaysCurrentSong();
     void stopClearsSpeakerRepeat();
     void chimeSoundsOncePerQuarter();
+    void chimeGoesOnAfterItsListIsClosedForIt();
     void dayChangeReloads();
     void clockSetBackDoesNotReload();
     void nothingFiresWhileLoading();
@@ -379,6 +380,27 @@ void TestTfrmMainTrigger::chimeSoundsOncePerQuarter()
     f.window->chkSnooze->setChecked(false);
     f.tickAt(QTime(10, 30, 0));
     QCOMPARE(f.platform.wave.calls.size(), 1);
+}
+
+void TestTfrmMainTrigger::chimeGoesOnAfterItsListIsClosedForIt()
+{
+    Fixture f(QTime(10, 2, 40));
+    f.start({});
+    f.window->show();
+    f.window->chkSnooze->setChecked(true);
+    QComboBox* list = f.window->cbChimeTime;
+    list->setCurrentIndex(list->findText(QStringLiteral("5")));
+    emit list->activated(list->currentIndex());
+    list->showPopup();
+    QVERIFY(QApplication::activePopupWidget());
+    f.tickAt(QTime(10, 3, 0));
+
+    // Another window takes the focus: the toolkit closes the list without the combo box's say.
+    QApplication::activePopupWidget()->close();
+    QVERIFY(!QApplication::activePopupWidget());
+    for (QTime t(10, 3, 0); t <= QTime(10, 8, 0); t = t.addSecs(30))
+        f.tickAt(t);
+    QCOMPARE(f.wavePaths(), QStringList{"didi.snd"});
 }
 
 void TestTfrmMainTrigger::dayChangeReloads()

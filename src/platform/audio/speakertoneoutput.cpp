@@ -55,19 +55,25 @@ SoundClip renderTune(std::span<const Note> notes, int sampleRate)
     return clip;
 }
 
-void SpeakerToneOutput::play(std::span<const Note> notes)
+bool SpeakerToneOutput::play(std::span<const Note> notes)
 {
     const qint64 lengthMs = tuneLengthMs(notes);
     if (lengthMs <= 0)
-        return;
+        return true;
     // One engine per tune: a timer that plays another tune during this one's wait must not
     // cut this one short.
     AudioEngine engine;
     if (engine.play(renderTune(notes), false)) {
         engine.waitForEnd(int(std::min<qint64>(lengthMs + TuneMarginMs, INT_MAX)), QEventLoop::AllEvents);
-        return;
+        return true;
     }
     QEventLoop loop;
     QTimer::singleShot(int(std::min<qint64>(lengthMs, INT_MAX)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::AllEvents);
+    return false;
+}
+
+bool SpeakerToneOutput::canSound() const
+{
+    return AudioEngine::outputAvailable();
 }

@@ -18,5 +18,6 @@ SoundClip renderTune(std::span<const Note> notes, int sampleRate = 48000);
 class SpeakerToneOutput final : public ToneOutput
 {
 public:
-    void play(std::span<const Note> notes) override;
+    bool play(std::span<const Note> notes) override;
+    bool canSound() const override;
 };
