@@ -130,6 +130,7 @@ private slots:
     void dayChangeReloads();
     void clockSetBackDoesNotReload();
     void nothingFiresWhileLoading();
+    void dayChangeDuringALoadReloadsAfterIt();
     void titleShowsTheClock();
 };
 
@@ -448,6 +449,32 @@ void TestTfrmMainTrigger::nothingFiresWhileLoading()
     QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
     QVERIFY(!f.platform.dialogs.boxes.isEmpty());
     QVERIFY(f.platform.wave.calls.isEmpty());
+}
+
+void TestTfrmMainTrigger::dayChangeDuringALoadReloadsAfterIt()
+{
+    Fixture f(QTime(23, 59, 50));
+    f.start({});
+    QFile file(f.platform.programFile(QStringLiteral("events.acl")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x\r\ny\r\nz\r\n");
+    file.close();
+    // Midnight passes while the loader's box is open: that tick must not start a second load.
+    f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
+        f.platform.dialogs.onMessage = nullptr;
+        f.platform.clock.set(QDateTime(today.addDays(1), QTime(0, 0, 1)));
+        QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
+    };
+    QTest::mouseClick(f.window->findChild<QToolButton*>("sbLoad"), Qt::LeftButton);
+    QCOMPARE(f.platform.dialogs.boxes.size(), 1);
+
+    // The next tick after the load sees the new day and evaluates the list afresh for it.
+    f.writeEvents({makeEvent("00:00:10", "Every Day", "Early")});
+    f.tickAt(QTime(0, 0, 5));
+    QCOMPARE(f.alarms().rowCount(), 1);
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::active);
+    f.tickAt(QTime(0, 0, 10));
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
 }
 
 void TestTfrmMainTrigger::titleShowsTheClock()
