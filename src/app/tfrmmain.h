@@ -8,6 +8,7 @@
 #include "trigger/chime.h"
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
+#include "widgets/dropdowncombobox.h"
 #include "widgets/updown.h"
 
 #include <QColor>
@@ -244,11 +245,11 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QRadioButton* rbWave = nullptr;
     QRadioButton* rbInternalSpeaker = nullptr;
-    QComboBox* cbTestSongs = nullptr;
+    DropDownComboBox* cbTestSongs = nullptr;
     QToolButton* btnTestSongs = nullptr;
     QToolButton* btnStop = nullptr;
     QCheckBox* chkSnooze = nullptr;
-    QComboBox* cbChimeTime = nullptr;
+    DropDownComboBox* cbChimeTime = nullptr;
     QPushButton* btnExit = nullptr;
     QTimer* MainTimer = nullptr;
     QAction* mShow = nullptr;
