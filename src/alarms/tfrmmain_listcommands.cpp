@@ -4,7 +4,6 @@
 #include "app/tfrmmain.h"
 #include "platform/dialogs.h"
 #include "platform/taskbarbutton.h"
-#include "tray/tform2.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -133,18 +132,14 @@ void TfrmMain::btnClearAllClick()
 void TfrmMain::btnDisabledAllClick()
 {
     m_services.taskbar->show();
-    TForm2* tray = TForm2::find();
+    showAlarmsStateInTray();
     QPalette palette = lvMain->palette();
     if (btnDisabledAll->isChecked()) {
-        if (tray)
-            tray->ChangeSysTrayIcon(TForm2::AlarmsDisabled);
         MainTimer->stop();
         palette.setColor(QPalette::Base, palette.color(QPalette::Midlight));
         lvMain->setPalette(palette);
         return;
     }
-    if (tray)
-        tray->ChangeSysTrayIcon(TForm2::AlarmsEnabled);
     MainTimer->start();
     palette.setColor(QPalette::Base, QApplication::palette(lvMain).color(QPalette::Base));
     lvMain->setPalette(palette);

@@ -1,5 +1,5 @@
-#include "app/programinfo.h"
 #include "app/zibapplication.h"
+#include "core/programinfo.h"
 #include "platform/audio/sndfilewaveplayer.h"
 #include "platform/audio/speakertoneoutput.h"
 #include "platform/clock.h"

@@ -4,8 +4,8 @@
 #include "alarms/editorrules.h"
 #include "alarms/timegrid.h"
 #include "app/mainformsettings.h"
-#include "app/programinfo.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
@@ -93,8 +93,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(rbWave, &QRadioButton::clicked, this, &TfrmMain::rbWaveMouseUp);
     connect(rbInternalSpeaker, &QRadioButton::clicked, this, &TfrmMain::rbInternalSpeakerMouseUp);
     connect(cbTestSongs, &QComboBox::activated, this, &TfrmMain::cbTestSongsClick);
-    connect(static_cast<DropDownComboBox*>(cbTestSongs), &DropDownComboBox::droppingDown, this,
-            &TfrmMain::cbTestSongsDropDown);
+    connect(cbTestSongs, &DropDownComboBox::droppingDown, this, &TfrmMain::cbTestSongsDropDown);
     connect(m_alarms, &AlarmListModel::enabledChangedByUser, this, [this] { SaveAlarmEvents(); });
     connect(&m_setup, &TSetUp::aboutToClose, this, &TfrmMain::refreshEffectiveDateAfterSettings);
     connect(&m_setup, &TSetUp::trayIconSwitched, this, &TfrmMain::trayIconSwitched);

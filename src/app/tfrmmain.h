@@ -8,6 +8,7 @@
 #include "trigger/chime.h"
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
+#include "widgets/dropdowncombobox.h"
 #include "widgets/updown.h"
 
 #include <QColor>
@@ -118,9 +119,12 @@ private slots:
     void btnDeleteClick();
     void btnClearAllClick();
     void btnDisabledAllClick();
-    // Tray window (src/tray/tfrmmain_tray.cpp)
+    // Tray window (src/app/tfrmmain_tray.cpp)
     void trayIconSwitched(bool on);
     void TrayWaitTimerTimer();
+    void trayAlarmSetRequested();
+    void trayDisableAllRequested(bool disabled);
+    void trayMenuOpening();
     // ---- Editor and time grid ----
     void btnAddClick();
     void btnAddMsgClick();
@@ -169,13 +173,17 @@ private:
     /// Hands the events of a few editor controls to editorEvent().
     QObject* m_editorHook = nullptr;
     // ---- end of editor and time grid ----
-    // Tray window (src/tray/tfrmmain_tray.cpp)
+    // Tray window (src/app/tfrmmain_tray.cpp)
     /// Start-up's choice between the tray and the shown window.
     void decideTrayMode();
     /// Creates the tray window and switches tray mode on. Without a notification area it says so,
     /// and the program goes on without tray mode, this window shown.
-    TForm2* createTrayWindow();
+    bool createTrayWindow();
     void trayIconMissing();
+    /// The tray icon shows whether every alarm is disabled.
+    void showAlarmsStateInTray();
+    /// The tray window this window created, while it lives.
+    QPointer<TForm2> m_tray;
     /// At start-up, looks again and again for a notification area that the desktop brings up late.
     QTimer* TrayWaitTimer = nullptr;
     int m_trayWaitTicks = 0;
@@ -237,11 +245,11 @@ public:
     QGroupBox* GroupBox1 = nullptr;
     QRadioButton* rbWave = nullptr;
     QRadioButton* rbInternalSpeaker = nullptr;
-    QComboBox* cbTestSongs = nullptr;
+    DropDownComboBox* cbTestSongs = nullptr;
     QToolButton* btnTestSongs = nullptr;
     QToolButton* btnStop = nullptr;
     QCheckBox* chkSnooze = nullptr;
-    QComboBox* cbChimeTime = nullptr;
+    DropDownComboBox* cbChimeTime = nullptr;
     QPushButton* btnExit = nullptr;
     QTimer* MainTimer = nullptr;
     QAction* mShow = nullptr;

@@ -3,9 +3,9 @@
 #include "alarms/alarmlistmodel.h"
 #include "app/eventsfilename.h"
 #include "app/mainformsettings.h"
-#include "app/programinfo.h"
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "platform/messageboxdialogs.h"
 
-#include "app/programinfo.h"
+#include "core/programinfo.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,6 +1,6 @@
 #include "popups/taboutbox.h"
 
-#include "app/programinfo.h"
+#include "core/programinfo.h"
 #include "platform/dialogs.h"
 #include "popups/popupwindow.h"
 

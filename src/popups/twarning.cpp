@@ -1,7 +1,7 @@
 #include "popups/twarning.h"
 
-#include "app/programinfo.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "popups/popupwindow.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "settings/tsetup.h"
 
-#include "app/programinfo.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "platform/autostartentry.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"

@@ -9,10 +9,10 @@
 class QAction;
 class QMenu;
 class TTrayIcon;
-class TfrmMain;
 
 /// The tray window: never shown, it exists while the program keeps its icon in the notification
-/// area and owns that icon and its menu. Other windows find it by its caption "Form2".
+/// area and owns that icon and its menu. Its commands are signals: whoever creates it connects
+/// them to the handlers of the window they drive.
 class TForm2 : public QWidget
 {
     Q_OBJECT
@@ -20,47 +20,60 @@ class TForm2 : public QWidget
 public:
     enum TrayImage { AlarmsEnabled = 0, AlarmsDisabled = 1 };
 
-    /// Adds the tray icon at once; see hasTrayIcon().
-    TForm2(TfrmMain& mainWindow, const PlatformServices& services, QWidget* parent = nullptr);
-    ~TForm2() override;
+    /// What the menu shows as it opens: its check, and which commands can run now.
+    struct MenuState
+    {
+        bool alarmsDisabled = false;
+        bool aboutEnabled = true;
+        bool showEnabled = true;
+        bool settingsEnabled = true;
+        bool helpEnabled = true;
+    };
 
-    /// The open tray window, looked up by its caption as every other window does.
-    static TForm2* find();
+    /// Adds the tray icon at once; see hasTrayIcon().
+    explicit TForm2(const PlatformServices& services, QWidget* parent = nullptr);
+    ~TForm2() override;
 
     /// False when the desktop had no notification area for the icon.
     bool hasTrayIcon() const;
     TTrayIcon* trayIcon() const { return m_trayIcon; }
 
+    std::array<QIcon, 2> ilOnOff;
+
+public slots:
     void ChangeSysTrayIcon(int index);
     void RemoveSysTrayIcon();
-
-    std::array<QIcon, 2> ilOnOff;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* mnuAlarmSet = nullptr;
-    QAction* mnuShow = nullptr;
-    QAction* mnuSettings = nullptr;
-    QAction* mnuSubHelp = nullptr;
-    QAction* mnuStop = nullptr;
-    QAction* mnuDisabled = nullptr;
-    QAction* Remove1 = nullptr;
+    void setMenuState(const TForm2::MenuState& state);
 
 signals:
+    void aboutRequested();
+    /// "Alarm Set": bring the main window up.
+    void alarmSetRequested();
+    void showRequested();
+    void settingsRequested();
+    void helpRequested();
+    /// "Stop", or a left press on the icon.
+    void stopRequested();
+    /// "Disabled" was chosen; `disabled` is the state the user asks for.
+    void disableAllRequested(bool disabled);
     /// "Remove": the user ends the program.
     void removeRequested();
+    /// The menu is about to open: the receiver answers with setMenuState().
+    void menuOpening();
 
 private slots:
-    void PopupMenu1Popup();
-    void mnuAlarmSetClick();
-    void mnuStopClick();
-    void mnuDisabledClick();
     void trayIconRightButtonDown(const QPoint& cursor);
 
 private:
     void FormCreate();
     void createMenu();
 
-    TfrmMain& m_main;
     PlatformServices m_services;
     TTrayIcon* m_trayIcon = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* mnuShow = nullptr;
+    QAction* mnuSettings = nullptr;
+    QAction* mnuSubHelp = nullptr;
+    QAction* mnuDisabled = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "tray/ttrayicon.h"
 
-#include "app/programinfo.h"
+#include "core/programinfo.h"
 #include "platform/trayiconhost.h"
 
 TTrayIcon::TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QObject* parent)

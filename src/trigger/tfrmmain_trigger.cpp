@@ -158,7 +158,7 @@ void TfrmMain::cbChimeTimeChange()
 
 void TfrmMain::ChimeCheck(int minute)
 {
-    const bool droppedDown = static_cast<DropDownComboBox*>(cbChimeTime)->isDroppedDown();
+    const bool droppedDown = cbChimeTime->isDroppedDown();
     if (m_chime.check(cbChimeTime->currentIndex(), cbChimeTime->currentText(), droppedDown,
                       m_setup.chimeAtExactMinute(), minute))
         m_services.wave->play(m_clock.programDir() + QStringLiteral("didi.snd"), WavePlayer::Mode::Async);

@@ -89,16 +89,18 @@ void TestTAboutBox::trayAboutRaisesTheOpenBox()
     MainWindowFixture f;
     f.platform.settings.values["Check In Tray"] = "1";
     TfrmMain& w = f.start();
-    TForm2* tray = TForm2::find();
+    auto* tray = w.findChild<TForm2*>(QStringLiteral("TForm2"));
     QVERIFY(tray);
+    auto* About1 = tray->findChild<QAction*>(QStringLiteral("About1"));
+    QVERIFY(About1);
     TAboutBox* first = nullptr;
     whileOpen(
-        w, tray->About1,
+        w, About1,
         [&](TAboutBox& box) {
             first = &box;
             // The box is open: the main menu's About and the tray's bring up the same one.
             w.smAbout->trigger();
-            tray->About1->trigger();
+            About1->trigger();
             QCOMPARE(aboutBoxes(w), QList<TAboutBox*>{first});
             QCOMPARE(f.platform.dialogs.beeps, 1);
         },

@@ -1,6 +1,6 @@
 #include "alarms/dateformats.h"
-#include "app/programinfo.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "fakeplatform.h"
 #include "settings/tsetup.h"
 

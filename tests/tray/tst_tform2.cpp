@@ -22,8 +22,24 @@ int trayWindowCount()
 {
     int count = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->windowTitle() == QLatin1String("Form2") ? 1 : 0;
+        count += qobject_cast<TForm2*>(window) ? 1 : 0;
     return count;
+}
+
+TForm2* trayWindow(MainWindowFixture& f)
+{
+    return f.window->findChild<TForm2*>(QStringLiteral("TForm2"));
+}
+
+QAction* trayItem(MainWindowFixture& f, const char* name)
+{
+    TForm2* tray = trayWindow(f);
+    return tray ? tray->findChild<QAction*>(QLatin1String(name)) : nullptr;
+}
+
+QMenu* trayMenu(MainWindowFixture& f)
+{
+    return trayWindow(f)->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
 }
 
 const QString noArea = QStringLiteral("No notification area was found: the program runs without its tray icon.");
@@ -44,8 +60,8 @@ bool stepTrayWait(TfrmMain& w, int ticks)
 QMenu* openTrayMenu(MainWindowFixture& f)
 {
     emit f.platform.tray.rightPressed(QPoint(600, 500));
-    TForm2* tray = TForm2::find();
-    return tray && tray->PopupMenu1->isVisible() ? tray->PopupMenu1 : nullptr;
+    QMenu* menu = trayWindow(f) ? trayMenu(f) : nullptr;
+    return menu && menu->isVisible() ? menu : nullptr;
 }
 
 QCheckBox* trayBox(MainWindowFixture& f)
@@ -68,6 +84,8 @@ private slots:
     void reenablingSavesAndReloads();
     void removeEndsWithTheWindowHidden();
     void alarmSetShowsTheMainWindow();
+    void menuCommandsRunTheMainWindowsOwn_data();
+    void menuCommandsRunTheMainWindowsOwn();
     void switchingTheIconOnAndOff();
     void switchingOnWhenStartedInTrayMakesNoSecond();
     void noNotificationArea_data();
@@ -108,7 +126,7 @@ void TestTForm2::trayDecision()
     QCOMPARE(f.platform.tray.shown, trayMode);
     QVERIFY(w.MainTimer->isActive());
     if (trayMode) {
-        QVERIFY(!TForm2::find()->isVisible());
+        QVERIFY(!trayWindow(f)->isVisible());
         QCOMPARE(f.platform.tray.tip, QStringLiteral("Zib Alarm Clock v2.2"));
     }
 }
@@ -154,9 +172,12 @@ void TestTForm2::leftPressStopsTheSoundAndOpensNothing()
     emit f.platform.tray.leftPressed(QPoint(600, 500));
     QCOMPARE(f.platform.wave.calls.size(), 1);
     QVERIFY(f.platform.wave.calls.first().stop);
-    QVERIFY(!TForm2::find()->PopupMenu1->isVisible());
+    QVERIFY(!trayMenu(f)->isVisible());
     QVERIFY(!f.window->isVisible());
     QVERIFY(!f.setup->isVisible());
+    trayItem(f, "mnuStop")->trigger();
+    QCOMPARE(f.platform.wave.calls.size(), 2);
+    QVERIFY(f.platform.wave.calls.last().stop);
 }
 
 void TestTForm2::disablingThroughTheMenu()
@@ -166,12 +187,13 @@ void TestTForm2::disablingThroughTheMenu()
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
     const QColor enabledBase = w.lvMain->palette().color(QPalette::Base);
-    TForm2* tray = TForm2::find();
+    TForm2* tray = trayWindow(f);
+    QAction* mnuDisabled = trayItem(f, "mnuDisabled");
 
     QMenu* menu = openTrayMenu(f);
     QVERIFY(menu);
-    QVERIFY(!tray->mnuDisabled->isChecked());
-    tray->mnuDisabled->trigger();
+    QVERIFY(!mnuDisabled->isChecked());
+    mnuDisabled->trigger();
     menu->hide();
     QVERIFY(w.btnDisabledAll->isChecked());
     QVERIFY(!w.MainTimer->isActive());
@@ -180,7 +202,7 @@ void TestTForm2::disablingThroughTheMenu()
 
     menu = openTrayMenu(f);
     QVERIFY(menu);
-    QVERIFY(tray->mnuDisabled->isChecked());
+    QVERIFY(mnuDisabled->isChecked());
     menu->hide();
 
     // The button under the list moves the menu's check and the icon as well.
@@ -188,7 +210,7 @@ void TestTForm2::disablingThroughTheMenu()
     QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
     menu = openTrayMenu(f);
     QVERIFY(menu);
-    QVERIFY(!tray->mnuDisabled->isChecked());
+    QVERIFY(!mnuDisabled->isChecked());
     menu->hide();
 }
 
@@ -199,14 +221,15 @@ void TestTForm2::reenablingSavesAndReloads()
     f.platform.clock.setTime(QTime(23, 0, 0));
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
-    TForm2* tray = TForm2::find();
-    tray->mnuDisabled->trigger();
+    TForm2* tray = trayWindow(f);
+    QAction* mnuDisabled = trayItem(f, "mnuDisabled");
+    mnuDisabled->trigger();
     QVERIFY(!w.MainTimer->isActive());
 
     // The event's time passes while everything is disabled, and the file goes away.
     f.platform.clock.setTime(QTime(23, 45, 0));
     QVERIFY(QFile::remove(f.platform.programFile("events.acl")));
-    tray->mnuDisabled->trigger();
+    mnuDisabled->trigger();
     QVERIFY(!w.btnDisabledAll->isChecked());
     QVERIFY(w.MainTimer->isActive());
     QCOMPARE(f.events(), everyDay);
@@ -222,7 +245,7 @@ void TestTForm2::removeEndsWithTheWindowHidden()
     TfrmMain& w = f.start();
     QVERIFY(!w.isVisible());
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
-    TForm2::find()->Remove1->trigger();
+    trayItem(f, "Remove1")->trigger();
     QCOMPARE(quit.size(), 1);
 }
 
@@ -234,10 +257,50 @@ void TestTForm2::alarmSetShowsTheMainWindow()
     w.showMinimized();
     w.hide();
     f.platform.taskbar.hide();
-    TForm2::find()->mnuAlarmSet->trigger();
+    trayItem(f, "mnuAlarmSet")->trigger();
     QVERIFY(w.isVisible());
     QVERIFY(!w.isMinimized());
     QVERIFY(f.platform.taskbar.isShown());
+}
+
+void TestTForm2::menuCommandsRunTheMainWindowsOwn_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("show") << "mnuShow"
+                          << "mShow";
+    QTest::newRow("settings") << "mnuSettings"
+                              << "mnuSettings";
+    QTest::newRow("help") << "mnuSubHelp"
+                          << "smACHelp";
+}
+
+void TestTForm2::menuCommandsRunTheMainWindowsOwn()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, command);
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    TfrmMain& w = f.start();
+    auto* own = w.findChild<QAction*>(command);
+    QVERIFY(own);
+    QSignalSpy ran(own, &QAction::triggered);
+    QAction* trayCommand = trayItem(f, item.toLatin1().constData());
+    trayCommand->trigger();
+    QCOMPARE(ran.size(), 1);
+    f.setup->hide();
+    f.clock->hide();
+
+    // A command the main window cannot offer is greyed in the tray menu as it opens.
+    own->setEnabled(false);
+    QMenu* menu = openTrayMenu(f);
+    QVERIFY(menu);
+    QVERIFY(!trayCommand->isEnabled());
+    menu->hide();
+    own->setEnabled(true);
+    menu = openTrayMenu(f);
+    QVERIFY(trayCommand->isEnabled());
+    menu->hide();
 }
 
 void TestTForm2::switchingTheIconOnAndOff()
@@ -261,7 +324,7 @@ void TestTForm2::switchingTheIconOnAndOff()
     QCOMPARE(trayWindowCount(), 1);
     QVERIFY(w.trayMode());
     QVERIFY(f.platform.tray.shown);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), TForm2::find()->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
 }
 
 void TestTForm2::switchingOnWhenStartedInTrayMakesNoSecond()
@@ -328,7 +391,7 @@ void TestTForm2::lateNotificationAreaIsWaitedFor()
     QVERIFY(!wait->isActive());
     QCOMPARE(trayWindowCount(), 1);
     QVERIFY(f.platform.tray.shown);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), TForm2::find()->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
     QVERIFY(w.trayMode());
     QVERIFY(!w.isVisible());
     QCOMPARE(f.platform.dialogs.texts(), QStringList());

@@ -6,6 +6,7 @@
 #include "settings/tsetup.h"
 #include "tray/tform2.h"
 
+#include <QAction>
 #include <QTimer>
 #include <QToolButton>
 
@@ -42,14 +43,14 @@ void TfrmMain::decideTrayMode()
 void TfrmMain::TrayWaitTimerTimer()
 {
     // The user's own switch may have settled it meanwhile.
-    if (TForm2::find() || (!m_setup.loadAtStartup() && !m_setup.showIconInTray())) {
+    if (m_tray || (!m_setup.loadAtStartup() && !m_setup.showIconInTray())) {
         TrayWaitTimer->stop();
         return;
     }
     if (m_services.tray->available()) {
         TrayWaitTimer->stop();
-        if (TForm2* created = createTrayWindow(); created && btnDisabledAll->isChecked())
-            created->ChangeSysTrayIcon(TForm2::AlarmsDisabled);
+        if (createTrayWindow() && btnDisabledAll->isChecked())
+            m_tray->ChangeSysTrayIcon(TForm2::AlarmsDisabled);
         return;
     }
     if (++m_trayWaitTicks < trayWaitTicks)
@@ -58,17 +59,58 @@ void TfrmMain::TrayWaitTimerTimer()
     trayIconMissing();
 }
 
-TForm2* TfrmMain::createTrayWindow()
+bool TfrmMain::createTrayWindow()
 {
-    auto* tray = new TForm2(*this, m_services, this);
+    auto* tray = new TForm2(m_services, this);
     if (!tray->hasTrayIcon()) {
         delete tray;
         trayIconMissing();
-        return nullptr;
+        return false;
     }
+    // The tray's commands run what the same commands of this window run.
+    connect(tray, &TForm2::aboutRequested, smAbout, &QAction::trigger);
+    connect(tray, &TForm2::alarmSetRequested, this, &TfrmMain::trayAlarmSetRequested);
+    connect(tray, &TForm2::showRequested, mShow, &QAction::trigger);
+    connect(tray, &TForm2::settingsRequested, mnuSettings, &QAction::trigger);
+    connect(tray, &TForm2::helpRequested, smACHelp, &QAction::trigger);
+    connect(tray, &TForm2::stopRequested, this, &TfrmMain::StopSound);
+    connect(tray, &TForm2::disableAllRequested, this, &TfrmMain::trayDisableAllRequested);
     connect(tray, &TForm2::removeRequested, this, &TfrmMain::quitRequested);
+    connect(tray, &TForm2::menuOpening, this, &TfrmMain::trayMenuOpening);
+    m_tray = tray;
     m_trayMode = true;
-    return tray;
+    return true;
+}
+
+void TfrmMain::trayAlarmSetRequested()
+{
+    m_services.taskbar->show();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::trayDisableAllRequested(bool disabled)
+{
+    // click() toggles the button and runs its handling once, whatever state it was left in.
+    btnDisabledAll->setChecked(!disabled);
+    btnDisabledAll->click();
+}
+
+void TfrmMain::trayMenuOpening()
+{
+    // Commands that this window cannot offer yet are greyed in the tray menu too.
+    m_tray->setMenuState({.alarmsDisabled = btnDisabledAll->isChecked(),
+                          .aboutEnabled = smAbout->isEnabled(),
+                          .showEnabled = mShow->isEnabled(),
+                          .settingsEnabled = mnuSettings->isEnabled(),
+                          .helpEnabled = smACHelp->isEnabled()});
+}
+
+void TfrmMain::showAlarmsStateInTray()
+{
+    if (m_tray)
+        m_tray->ChangeSysTrayIcon(btnDisabledAll->isChecked() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
 }
 
 void TfrmMain::trayIconMissing()
@@ -84,14 +126,13 @@ void TfrmMain::trayIconMissing()
 void TfrmMain::trayIconSwitched(bool on)
 {
     m_services.taskbar->show();
-    TForm2* tray = TForm2::find();
-    if (!tray && on) {
-        if (TForm2* created = createTrayWindow())
-            created->ChangeSysTrayIcon(btnDisabledAll->isChecked() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
-    } else if (tray && !on) {
+    if (!m_tray && on) {
+        if (createTrayWindow())
+            showAlarmsStateInTray();
+    } else if (m_tray && !on) {
         m_trayMode = false;
-        tray->RemoveSysTrayIcon();
-        delete tray;
+        m_tray->RemoveSysTrayIcon();
+        delete m_tray;
         show();
         m_setup.raise();
         m_setup.activateWindow();
