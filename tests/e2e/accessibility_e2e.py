@@ -12,8 +12,8 @@ import pyatspi
 # The import must leave no compiled copy in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_e2e import (Failure, Program, accessible_app, check, descendants, find_text,  # noqa: E402
-                         press_ok, wait_for, wait_main_window)
+from startup_e2e import (Failure, Program, check, descendants, find_text, press_ok,  # noqa: E402
+                         report_failure, wait_for, wait_on_bus)
 
 VISIBLE_HEADERS = ["PT", "Date - Time", "Schedule", "Message"]
 SAVED = "Data has been saved."
@@ -43,8 +43,7 @@ def announced_headers(app):
 def run(program):
     process = program.start()
     try:
-        wait_main_window(process)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        app = wait_on_bus(process)
 
         headers = announced_headers(app)
         check(headers == VISIBLE_HEADERS, f"headers announced as shown: {headers}")
@@ -77,9 +76,9 @@ def main():
     try:
         run(program)
     except Failure as failure:
-        print(f"FAIL: {failure}")
+        report_failure("accessibility", failure, program)
         return 1
-    print("PASS")
+    print("PASS accessibility")
     return 0
 
 

@@ -20,7 +20,7 @@ import pyatspi
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import startup_e2e  # noqa: E402
-from startup_e2e import accessible_app, check, descendants, find_text, wait_for, wait_main_window  # noqa: E402
+from startup_e2e import check, descendants, find_text, wait_for, wait_main_window, wait_on_bus  # noqa: E402
 
 RATE = 44100
 SPEAKER_CLOCK = 1193181
@@ -227,8 +227,7 @@ def no_audio_server(program, show_errors, swap=False):
     program.env["PULSE_SERVER"] = "unix:" + os.path.join(program.root, "no-such-server", "native")
     process = program.start()
     try:
-        wait_main_window(process)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        app = wait_on_bus(process)
         wait_for("the title clock", lambda: title_clock(process), 10)
         wait_for_moment = (due - datetime.datetime.now()).total_seconds() + 10
         wait_for('the message window "Msg 1, ..."',
@@ -279,8 +278,7 @@ def case_chime_after_popup(program):
     recorder = Recorder(os.path.join(program.root, "monitor.raw"))
     process = program.start()
     try:
-        wait_main_window(process)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        app = wait_on_bus(process)
         chime = wait_for('the check box "Chime"', lambda: control(app, "check box", "Chime"), 10)
         chime.queryAction().doAction(0)
         times = control(app, "combo box", "Chime time")

@@ -14,8 +14,8 @@ import sys
 
 import pyatspi
 
-from startup_e2e import (Failure, Program, accessible_app, check, descendants, list_cells, report_failure,
-                         wait_for, wait_main_window)
+from startup_e2e import (Failure, Program, check, descendants, list_cells, report_failure, wait_for,  # noqa: E402
+                         wait_on_bus)
 from tray_e2e import geometry, program_windows, tray_host_running, tray_icon_window
 
 EVENTS = [
@@ -149,14 +149,12 @@ def main():
     process = None
     try:
         if sys.argv[1] == "about-from-tray-while-open":
-            with open(os.path.join(program.root, "config", "Zib", "Alarm Clock v2.2.conf"), "a") as f:
-                f.write("Check%20In%20Tray=1\n")
+            program.add_setting("Check%20In%20Tray=1")
             # The tray host goes to the bottom right corner, away from the program's windows.
             for host in wait_for("the tray host", tray_host_running, 15):
                 subprocess.run(["xdotool", "windowmove", host, "1200", "940"], check=True)
         process = program.start()
-        wait_main_window(process)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
+        app = wait_on_bus(process)
         CASES[sys.argv[1]](app, process.pid)
     except Failure as failure:
         report_failure(sys.argv[1], failure, program)

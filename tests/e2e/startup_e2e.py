@@ -69,6 +69,11 @@ class Program:
         with open(os.path.join(self.folder, "test.acl"), "w", newline="") as f:
             f.write("".join(line + "\r\n" for line in events))
 
+    def add_setting(self, line):
+        """Appends a line such as "Check%20In%20Tray=1" to the program's settings file."""
+        with open(os.path.join(self.root, "config", "Zib", "Alarm Clock v2.2.conf"), "a") as f:
+            f.write(line + "\n")
+
     def start(self):
         self.started += 1
         log = open(os.path.join(self.logs, f"zibac-{self.started}.log"), "w")
@@ -87,6 +92,12 @@ def wait_main_window(process, timeout=20):
         check(process.poll() is None, f"zibac (pid {process.pid}) ended with {process.returncode}")
         return visible_windows(process.pid, MAIN_TITLE)
     return wait_for("the main window", probe, timeout)
+
+
+def wait_on_bus(process):
+    """Waits for the main window, then for the program on the accessibility bus."""
+    wait_main_window(process)
+    return wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 15)
 
 
 def accessible_app(pid):
@@ -144,8 +155,7 @@ def press_ok(app):
 def case_lists_events(program):
     first = program.start()
     try:
-        wait_main_window(first)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(first.pid), 15)
+        app = wait_on_bus(first)
         cells = wait_for("the alarm list with the prepared events",
                          lambda: (lambda c: c if all(m in c for m in MESSAGES) else None)(list_cells(app)), 15)
         check(len([c for c in cells if c in MESSAGES]) == len(MESSAGES), f"rows shown twice: {cells}")
@@ -224,8 +234,7 @@ def case_alarm_fires(program):
     due_at = (due - datetime.datetime.now()).total_seconds()
     first = program.start()
     try:
-        wait_main_window(first)
-        app = wait_for("the program on the accessibility bus", lambda: accessible_app(first.pid), 15)
+        app = wait_on_bus(first)
         wait_for("the alarm's message window", lambda: find_text(app, "Time to wake up"), 20)
         wait_for("the alarm's command", lambda: os.path.exists(marker), 10)
         wait_for("the alarm's song on the sink", lambda: loudest(recording, due_at - 0.5) > 0.02, 10)

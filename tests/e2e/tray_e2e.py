@@ -73,8 +73,7 @@ def main():
         return 2
     late = sys.argv[2:] == ["late-host"]
     program = Program(sys.argv[1])
-    with open(os.path.join(program.root, "config", "Zib", "Alarm Clock v2.2.conf"), "a") as f:
-        f.write("Check%20In%20Tray=1\n")
+    program.add_setting("Check%20In%20Tray=1")
     process = None
     host = None
     try:

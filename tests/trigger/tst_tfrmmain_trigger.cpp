@@ -89,6 +89,13 @@ struct Fixture
         writeEvents(events);
         QVERIFY(window->finishStartup());
     }
+    /// A file the loader reports as corrupted, with its box.
+    void writeThreeBadHeaders()
+    {
+        QFile file(platform.programFile(QStringLiteral("events.acl")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x\r\ny\r\nz\r\n");
+    }
     void tickAt(const QTime& time)
     {
         platform.clock.setTime(time);
@@ -437,10 +444,7 @@ void TestTfrmMainTrigger::nothingFiresWhileLoading()
     Fixture f;
     f.start({});
     // Three bad headers make the loader show a box; the timer ticks while it is open.
-    QFile file(f.platform.programFile(QStringLiteral("events.acl")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x\r\ny\r\nz\r\n");
-    file.close();
+    f.writeThreeBadHeaders();
     f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
         f.alarms().append(makeEvent("09:00:00", "Every Day"));
         f.tickAt(QTime(10, 0, 0));
@@ -455,10 +459,7 @@ void TestTfrmMainTrigger::dayChangeDuringALoadReloadsAfterIt()
 {
     Fixture f(QTime(23, 59, 50));
     f.start({});
-    QFile file(f.platform.programFile(QStringLiteral("events.acl")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x\r\ny\r\nz\r\n");
-    file.close();
+    f.writeThreeBadHeaders();
     // Midnight passes while the loader's box is open: that tick must not start a second load.
     f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
         f.platform.dialogs.onMessage = nullptr;
