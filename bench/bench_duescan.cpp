@@ -1,5 +1,6 @@
 // The due scan over long lists of which nothing is due: every row is examined and none fires.
 // Its budget is a millisecond for 10,000 rows, a small share of the main timer's 500 ms.
+#include "testevent.h"
 #include "trigger/duescan.h"
 
 #include <benchmark/benchmark.h>
@@ -8,17 +9,6 @@
 namespace {
 const QDateTime monday(QDate(2026, 12, 7), QTime(10, 0, 0));
 
-AlarmEvent row(const QString& time24, const QString& date, const QString& schedule)
-{
-    AlarmEvent event;
-    event.playTimes = QStringLiteral("Once");
-    event.time24 = time24;
-    event.date = date;
-    event.schedule = schedule;
-    event.activeIgnore = AlarmText::active;
-    return event;
-}
-
 // Half wait for a later time today, half are past but on other weekdays or days.
 std::vector<AlarmEvent> nothingDue(int count)
 {
@@ -26,12 +16,12 @@ std::vector<AlarmEvent> nothingDue(int count)
     rows.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         if (i % 2)
-            rows.push_back(row(QStringLiteral("23:%1:00").arg(i % 60, 2, 10, QLatin1Char('0')),
-                               QStringLiteral("2026/12/07"), QStringLiteral("None")));
+            rows.push_back(testEvent(QStringLiteral("23:%1:00").arg(i % 60, 2, 10, QLatin1Char('0')),
+                                     QStringLiteral("2026/12/07"), QStringLiteral("None")));
         else if (i % 4)
-            rows.push_back(row(QStringLiteral("08:00:00"), AlarmText::noDate, QStringLiteral("Fri")));
+            rows.push_back(testEvent(QStringLiteral("08:00:00"), AlarmText::noDate, QStringLiteral("Fri")));
         else
-            rows.push_back(row(QStringLiteral("08:00:00"), QStringLiteral("2026/12/08"), QStringLiteral("None")));
+            rows.push_back(testEvent(QStringLiteral("08:00:00"), QStringLiteral("2026/12/08"), QStringLiteral("None")));
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "alarms/activation.h"
 #include "alarms/eventline.h"
 #include "eventprinting.h"
+#include "testevent.h"
 
 #include <QtTest>
 
@@ -19,12 +20,9 @@ QStringList failures(const DecodedEventLine& decoded)
 
 AlarmEvent makeEvent(const QString& date, const QString& time, const QString& schedule)
 {
-    AlarmEvent event;
-    event.playTimes = QStringLiteral("Once");
-    event.date = date;
-    event.time24 = time;
-    event.schedule = schedule;
-    event.soundRun = QStringLiteral("Bell");
+    AlarmEvent event = testEvent(time, date, schedule);
+    // A decoded line has no state yet: the activation rule gives it one.
+    event.activeIgnore.clear();
     return event;
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "alarms/sortkeys.h"
+#include "testevent.h"
 
 #include <QtTest>
 
@@ -10,11 +11,7 @@ const QString arrowDown = QStringLiteral("  <-");
 
 AlarmEvent row(const QString& schedule, const QString& date, const QString& time24)
 {
-    AlarmEvent event;
-    event.schedule = schedule;
-    event.date = date;
-    event.time24 = time24;
-    return event;
+    return testEvent(time24, date, schedule);
 }
 
 int sign(int value)

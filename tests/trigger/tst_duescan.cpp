@@ -1,3 +1,4 @@
+#include "testevent.h"
 #include "trigger/duescan.h"
 
 #include <QLocale>
@@ -9,12 +10,8 @@ namespace {
 AlarmEvent makeEvent(const QString& time24, const QString& date, const QString& schedule = QStringLiteral("None"),
                      bool enabled = true, const QString& activeIgnore = AlarmText::active, const QString& days = {})
 {
-    AlarmEvent e;
+    AlarmEvent e = testEvent(time24, date, schedule);
     e.enabled = enabled;
-    e.playTimes = QStringLiteral("Once");
-    e.time24 = time24;
-    e.date = date;
-    e.schedule = schedule;
     e.activeIgnore = activeIgnore;
     e.days = days;
     return e;

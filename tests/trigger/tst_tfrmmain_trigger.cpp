@@ -8,6 +8,7 @@
 #include "popups/tmsgout.h"
 #include "popups/twarning.h"
 #include "settings/tsetup.h"
+#include "testevent.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,15 +29,11 @@ const QString todayText = QStringLiteral("2026/12/07");
 AlarmEvent makeEvent(const QString& time24, const QString& schedule = QStringLiteral("None"),
                      const QString& message = {}, const QString& soundRun = QStringLiteral("bell"))
 {
-    AlarmEvent e;
-    e.playTimes = QStringLiteral("Once");
+    AlarmEvent e =
+        testEvent(time24, schedule.startsWith(QLatin1String("None")) ? todayText : AlarmText::noDate, schedule);
     e.dateTime = todayText + QLatin1Char(' ') + time24;
-    e.schedule = schedule;
     e.message = message;
     e.soundRun = soundRun;
-    e.date = schedule.startsWith(QLatin1String("None")) ? todayText : AlarmText::noDate;
-    e.time24 = time24;
-    e.activeIgnore = AlarmText::active;
     return e;
 }
 
