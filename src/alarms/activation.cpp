@@ -1,5 +1,7 @@
 #include "alarms/activation.h"
 
+#include "core/vocabulary.h"
+
 void applyActivationRule(AlarmEvent& event, QStringView today, QStringView now)
 {
     const QStringView date = event.date;
@@ -7,12 +9,12 @@ void applyActivationRule(AlarmEvent& event, QStringView today, QStringView now)
     const bool timePassed = time < now;
     const bool passed = date < today || (date == today && timePassed);
 
-    if (event.schedule == u"None" && passed) {
+    if (event.schedule == nameOf(Schedule::None) && passed) {
         event.activeIgnore = AlarmText::ignore;
         event.dateTime += AlarmText::missedMark;
         return;
     }
-    if (event.schedule == u"None Every" && passed)
-        event.schedule = QStringLiteral("Every Day");
+    if (event.schedule == nameOf(Schedule::NoneEvery) && passed)
+        event.schedule = nameOf(Schedule::EveryDay);
     event.activeIgnore = timePassed ? AlarmText::ignore : AlarmText::active;
 }

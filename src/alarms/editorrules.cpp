@@ -1,15 +1,16 @@
 #include "alarms/editorrules.h"
 
-#include <algorithm>
+#include "core/vocabulary.h"
 
 namespace {
-const QString none = QStringLiteral("None");
-const QString noneEvery = QStringLiteral("None Every");
-const QString monthly = QStringLiteral("Monthly");
-
 bool keepsDate(const QString& schedule)
 {
-    return schedule == none || schedule == noneEvery;
+    return schedule == nameOf(Schedule::None) || schedule == nameOf(Schedule::NoneEvery);
+}
+
+template <typename Value> int indexOr0(std::optional<Value> value)
+{
+    return value ? static_cast<int>(*value) : 0;
 }
 } // namespace
 
@@ -19,7 +20,7 @@ QString addRefusal(const EditorEntry& entry, const QString& today, const QString
     const QString date = entry.chosenDate.left(10);
     if (date < today)
         return QStringLiteral("Day was passed.");
-    if (date == today && entry.time24 < now && entry.schedule == none)
+    if (date == today && entry.time24 < now && entry.schedule == nameOf(Schedule::None))
         return QStringLiteral("Alarm Time was passed.");
     if (!entry.songSelected)
         return QStringLiteral("Selected no song! Please select a song to play sound.");
@@ -40,45 +41,22 @@ AlarmEvent newEvent(const EditorEntry& entry, const QString& now)
     event.date = dated ? entry.chosenDate.left(10) : AlarmText::noDate;
     event.time24 = entry.time24;
     event.activeIgnore = entry.time24 < now ? AlarmText::ignore : AlarmText::active;
-    event.days = entry.schedule == monthly ? entry.thoseDays : QString();
+    event.days = entry.schedule == nameOf(Schedule::Monthly) ? entry.thoseDays : QString();
     return event;
-}
-
-const QStringList& playTimesNames()
-{
-    static const QStringList names{QStringLiteral("Once"), QStringLiteral("Twice"), QStringLiteral("Thrice"),
-                                   QStringLiteral("Repeat")};
-    return names;
-}
-
-const QStringList& scheduleNames()
-{
-    static const QStringList names{none,
-                                   noneEvery,
-                                   QStringLiteral("Every Day"),
-                                   monthly,
-                                   QStringLiteral("Mon"),
-                                   QStringLiteral("Tue"),
-                                   QStringLiteral("Wed"),
-                                   QStringLiteral("Thu"),
-                                   QStringLiteral("Fri"),
-                                   QStringLiteral("Sat"),
-                                   QStringLiteral("Sun")};
-    return names;
 }
 
 int playTimesIndex(const QString& playTimes)
 {
-    return std::max(0, static_cast<int>(playTimesNames().indexOf(playTimes)));
+    return indexOr0(playTimesNamed(playTimes));
 }
 
 int scheduleIndex(const QString& schedule)
 {
-    return std::max(0, static_cast<int>(scheduleNames().indexOf(schedule)));
+    return indexOr0(scheduleNamed(schedule));
 }
 
 bool isRefusedOnExit(const QString& schedule)
 {
-    return schedule == monthly || schedule == noneEvery;
+    return schedule == nameOf(Schedule::Monthly) || schedule == nameOf(Schedule::NoneEvery);
 }
 } // namespace EditorRules

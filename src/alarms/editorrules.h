@@ -3,7 +3,6 @@
 #include "alarms/alarmevent.h"
 
 #include <QString>
-#include <QStringList>
 
 /// What the editor holds when the user adds an event.
 struct EditorEntry
@@ -28,9 +27,6 @@ QString addRefusal(const EditorEntry& entry, const QString& today, const QString
 /// The new row, switched on. now is "hh:mm:ss".
 AlarmEvent newEvent(const EditorEntry& entry, const QString& now);
 
-/// The items of the play-times and schedule lists, in the editor's order.
-const QStringList& playTimesNames();
-const QStringList& scheduleNames();
 /// The editor's list positions of a row's play times and schedule; unknown texts give 0.
 int playTimesIndex(const QString& playTimes);
 int scheduleIndex(const QString& schedule);

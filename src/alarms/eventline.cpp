@@ -1,34 +1,16 @@
 #include "alarms/eventline.h"
 
 #include "alarms/dateformats.h"
-
-#include <array>
+#include "core/vocabulary.h"
 
 namespace {
-const QString monthly = QStringLiteral("Monthly");
 const QString lineBreakCode = QStringLiteral("#13#10");
 const QString crLf = QStringLiteral("\r\n");
 
-// The fixed vocabularies, so that rows share these strings instead of allocating their own.
-const std::array<QString, 4> playTimesNames = {QStringLiteral("Once"), QStringLiteral("Twice"),
-                                               QStringLiteral("Thrice"), QStringLiteral("Repeat")};
-const std::array<QString, 10> scheduleNames = {
-    QStringLiteral("None"), QStringLiteral("None Every"), QStringLiteral("Every Day"), QStringLiteral("Mon"),
-    QStringLiteral("Tue"),  QStringLiteral("Wed"),        QStringLiteral("Thu"),       QStringLiteral("Fri"),
-    QStringLiteral("Sat"),  QStringLiteral("Sun")};
-
-template <size_t N> const QString* findName(const std::array<QString, N>& names, QStringView text)
+// Rows share the vocabulary's strings instead of allocating their own.
+template <typename Value> QString shared(std::optional<Value> value, QStringView text)
 {
-    for (const QString& name : names) {
-        if (name == text)
-            return &name;
-    }
-    return nullptr;
-}
-
-QString shared(const QString* name, QStringView text)
-{
-    return name ? *name : text.toString();
+    return value ? nameOf(*value) : text.toString();
 }
 
 QStringView firstChars(QStringView text, qsizetype n)
@@ -38,7 +20,7 @@ QStringView firstChars(QStringView text, qsizetype n)
 
 bool isGoodSchedule(QStringView schedule)
 {
-    return schedule.startsWith(monthly) || findName(scheduleNames, schedule);
+    return schedule.startsWith(nameOf(Schedule::Monthly)) || scheduleNamed(schedule);
 }
 
 LineCheck firstFieldFailure(const EventLineFields& f)
@@ -49,7 +31,7 @@ LineCheck firstFieldFailure(const EventLineFields& f)
         return LineCheck::Time;
     if (f.enabled != u"On" && f.enabled != u"Off")
         return LineCheck::Activate;
-    if (!findName(playTimesNames, f.playTimes))
+    if (!playTimesNamed(f.playTimes))
         return LineCheck::PT;
     if (!isGoodSchedule(f.schedule))
         return LineCheck::Schedule;
@@ -141,13 +123,13 @@ AlarmEvent eventFromLine(const EventLineFields& f)
 {
     AlarmEvent event;
     event.enabled = f.enabled != u"Off";
-    event.playTimes = shared(findName(playTimesNames, f.playTimes), f.playTimes);
-    if (f.schedule.startsWith(monthly)) {
-        event.schedule = monthly;
+    event.playTimes = shared(playTimesNamed(f.playTimes), f.playTimes);
+    if (f.schedule.startsWith(nameOf(Schedule::Monthly))) {
+        event.schedule = nameOf(Schedule::Monthly);
         if (f.schedule.size() > 8)
             event.days = f.schedule.sliced(8).toString();
     } else {
-        event.schedule = shared(findName(scheduleNames, f.schedule), f.schedule);
+        event.schedule = shared(scheduleNamed(f.schedule), f.schedule);
     }
     event.message = messageFromLine(f.message);
     const QStringView command = f.run.startsWith(u"Shell") ? f.run.sliced(5) : QStringView();
@@ -181,7 +163,7 @@ void appendEventLine(QString& out, const AlarmEvent& event)
     appendCleanField(out, event.playTimes);
     out += u'*';
     appendCleanField(out, event.schedule);
-    if (event.schedule == monthly) {
+    if (event.schedule == nameOf(Schedule::Monthly)) {
         out += u' ';
         appendCleanField(out, event.days);
     }

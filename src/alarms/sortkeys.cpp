@@ -1,10 +1,9 @@
 #include "alarms/sortkeys.h"
 
 #include "alarms/dateformats.h"
-#include "alarms/editorrules.h"
+#include "core/vocabulary.h"
 
 namespace {
-const QString everyDay = QStringLiteral("Every Day");
 const QString ascendingArrow = QStringLiteral("  ->");
 const QString descendingArrow = QStringLiteral("  <-");
 
@@ -46,8 +45,7 @@ const QString& scheduleCaption()
 Context contextFor(const QDate& today, const QString& lastExamineDate, const QString& dateTimeCaption,
                    const QString& scheduleCaption)
 {
-    // The editor's schedule names hold the weekdays from Monday on, after its four other names.
-    const QString weekday = EditorRules::scheduleNames().value(3 + today.dayOfWeek());
+    const QString weekday = nameOf(weeklySchedule(today.dayOfWeek()));
     return {DateFormats::internalDate(today), weekday, lastExamineDate, dateTimeCaption, scheduleCaption};
 }
 
@@ -65,12 +63,13 @@ int compareText(QStringView a, QStringView b)
 
 bool dueToday(const AlarmEvent& event, const Context& context)
 {
-    return event.date == context.lastExamineDate || event.schedule == everyDay || event.schedule == context.weekdayName;
+    return event.date == context.lastExamineDate || event.schedule == nameOf(Schedule::EveryDay) ||
+           event.schedule == context.weekdayName;
 }
 
 QString playTimesKey(const AlarmEvent& event, const QString& today)
 {
-    const bool repeating = event.date == AlarmText::noDate || event.schedule == everyDay;
+    const bool repeating = event.date == AlarmText::noDate || event.schedule == nameOf(Schedule::EveryDay);
     return (repeating ? today : event.date) + QLatin1Char(' ') + event.time24.left(8);
 }
 

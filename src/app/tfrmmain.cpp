@@ -1,11 +1,11 @@
 #include "app/tfrmmain.h"
 
 #include "alarms/alarmlistmodel.h"
-#include "alarms/editorrules.h"
 #include "alarms/timegrid.h"
 #include "app/mainformsettings.h"
 #include "clock/tsmallclock.h"
 #include "core/programinfo.h"
+#include "core/vocabulary.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/shell.h"
@@ -304,9 +304,9 @@ void TfrmMain::FormCreate()
     else
         resize(595, 459);
 
-    cbPlayTimes->addItems(EditorRules::playTimesNames());
+    cbPlayTimes->addItems(playTimesNames());
     cbPlayTimes->setCurrentIndex(0);
-    cbSchedule->addItems(EditorRules::scheduleNames());
+    cbSchedule->addItems(scheduleNames());
     cbSchedule->setCurrentIndex(0);
     cbSchedule->setMaxVisibleItems(cbSchedule->count());
     cbChimeTime->addItems({QStringLiteral("Quarter"), QStringLiteral("Half Hour"), QStringLiteral("Top")});

@@ -4,6 +4,7 @@
 #include "alarms/editorrules.h"
 #include "app/songlist.h"
 #include "app/tfrmmain.h"
+#include "core/vocabulary.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "settings/tsetup.h"
@@ -200,7 +201,7 @@ void TfrmMain::loadRowIntoEditor(int row)
 
     cbPlayTimes->setCurrentIndex(EditorRules::playTimesIndex(event.playTimes));
     cbSchedule->setCurrentIndex(EditorRules::scheduleIndex(event.schedule));
-    if (event.schedule == QStringLiteral("Monthly"))
+    if (event.schedule == nameOf(Schedule::Monthly))
         ThoseDays = event.days;
     if (!event.message.isEmpty()) {
         MessageConsumed = false;

@@ -1,6 +1,7 @@
 // The main window's side of the about box and the days view.
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"
+#include "core/vocabulary.h"
 #include "platform/taskbarbutton.h"
 #include "popups/daystext.h"
 #include "popups/taboutbox.h"
@@ -29,7 +30,7 @@ void TfrmMain::lvMainDblClick()
     if (row < 0)
         return;
     const AlarmEvent& event = m_alarms->at(row);
-    if (event.schedule != QLatin1String("Monthly") || event.days.isEmpty())
+    if (event.schedule != nameOf(Schedule::Monthly) || event.days.isEmpty())
         return;
     QPointer<TDaysValue> view = new TDaysValue(this);
     view->setDays(DaysDisplayText(event.days));

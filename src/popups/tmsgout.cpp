@@ -1,6 +1,7 @@
 #include "popups/tmsgout.h"
 
 #include "clock/tsmallclock.h"
+#include "core/vocabulary.h"
 #include "platform/clock.h"
 #include "popups/popupwindow.h"
 #include "settings/settingvalues.h"
@@ -121,8 +122,7 @@ void TMsgOut::FormCreate()
     m_lostFocus = false;
     m_snooze.cancel();
 
-    cbPlayTimes->addItems(
-        {QStringLiteral("Once"), QStringLiteral("Twice"), QStringLiteral("Thrice"), QStringLiteral("Repeat")});
+    cbPlayTimes->addItems(playTimesNames());
     cbPlayTimes->setCurrentIndex(0);
 
     bringToFront(*this);

@@ -1,29 +1,18 @@
 #include "trigger/duescan.h"
 
 #include "alarms/dateformats.h"
+#include "core/vocabulary.h"
 
 #include <QStringView>
 
 namespace {
-// Indexed by Qt's day of the week, 1 = Monday.
-const QString weekdayNames[8] = {
-    QString(),
-    QStringLiteral("Mon"),
-    QStringLiteral("Tue"),
-    QStringLiteral("Wed"),
-    QStringLiteral("Thu"),
-    QStringLiteral("Fri"),
-    QStringLiteral("Sat"),
-    QStringLiteral("Sun"),
-};
-
 bool matches(const QString& schedule, const QString& days, int weekday, int dayOfMonth)
 {
-    if (schedule == QLatin1String("Every Day"))
+    if (schedule == nameOf(Schedule::EveryDay))
         return true;
-    if (schedule == weekdayNames[weekday])
+    if (schedule == nameOf(weeklySchedule(weekday)))
         return true;
-    if (schedule != QLatin1String("Monthly"))
+    if (schedule != nameOf(Schedule::Monthly))
         return false;
     // Only numbers closed by a blank count; the text after the last blank is ignored.
     QStringView rest(days);

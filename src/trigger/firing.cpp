@@ -1,6 +1,7 @@
 #include "trigger/firing.h"
 
 #include "alarms/dateformats.h"
+#include "core/vocabulary.h"
 
 QString alarmMessageText(const QString& message, const QString& time24, const DateFormats& formats)
 {
@@ -9,5 +10,5 @@ QString alarmMessageText(const QString& message, const QString& time24, const Da
 
 bool removeAfterFiring(const QString& schedule, bool removeOption)
 {
-    return removeOption && schedule == QLatin1String("None");
+    return removeOption && schedule == nameOf(Schedule::None);
 }

@@ -1,5 +1,6 @@
 #include "trigger/soundplayer.h"
 
+#include "core/vocabulary.h"
 #include "trigger/speakerrepeat.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 
 namespace {
 const QString waveExtension = QStringLiteral(".wav");
-const QString repeatTimes = QStringLiteral("Repeat");
 } // namespace
 
 int speakerTuneFor(const QString& song)
@@ -17,19 +17,23 @@ int speakerTuneFor(const QString& song)
 
 int speakerCount(const QString& playTimes)
 {
-    if (playTimes == QLatin1String("Twice"))
+    switch (playTimesNamed(playTimes).value_or(PlayTimes::Once)) {
+    case PlayTimes::Once:
+        break;
+    case PlayTimes::Twice:
         return 2;
-    if (playTimes == QLatin1String("Thrice"))
+    case PlayTimes::Thrice:
         return 3;
-    if (playTimes == repeatTimes)
+    case PlayTimes::Repeat:
         return 0;
+    }
     return 1;
 }
 
 QList<WavePlayer::Mode> waveCalls(const QString& playTimes)
 {
     using Mode = WavePlayer::Mode;
-    if (playTimes == repeatTimes)
+    if (playTimes == nameOf(PlayTimes::Repeat))
         return {Mode::AsyncLoop};
     QList<Mode> calls(speakerCount(playTimes) - 1, Mode::Sync);
     calls.append(Mode::Async);
@@ -114,7 +118,7 @@ bool SoundPlayer::playFallbackTune(const QString& playTimes)
     // help, and the failure is reported as if there were none.
     if (!m_speakerAudible())
         return false;
-    if (playTimes != repeatTimes)
+    if (playTimes != nameOf(PlayTimes::Repeat))
         return m_playTune(fallbackTune);
     m_repeat.start(fallbackTune);
     return true;
