@@ -3,6 +3,7 @@
 #include "alarms/activation.h"
 #include "alarms/eventline.h"
 #include "alarms/textencoding.h"
+#include "core/programinfo.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -437,7 +438,8 @@ QString backupFileName(const QString& eventsFileName)
 
 QString loadReportMessage(const QString& backupName, const QString& report)
 {
-    return QStringLiteral("Message from Zib Alarm Clock v2.2\r\n\r\nError found when loading alarm events to list!"
+    return QStringLiteral("Message from ") + ProgramInfo::title() +
+           QStringLiteral("\r\n\r\nError found when loading alarm events to list!"
                           "\r\n\r\nBefore proceeding, please check those incorrect data in file and all alarm events "
                           "which were not loaded in list. A backup file [") +
            backupName + QStringLiteral("] was created.") +

@@ -76,7 +76,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     , m_dates(QLocale::system())
 {
     setObjectName(QStringLiteral("TfrmMain"));
-    setWindowTitle(QStringLiteral("Zib Alarm Clock"));
+    setWindowTitle(ProgramInfo::name());
     createControls();
     createMenu();
     layOutControls();

@@ -40,8 +40,9 @@ QString TfrmMain::GetAlarmEventsFileName()
         m_eventsFileName = stored;
         return {};
     }
-    const QString prompt = QStringLiteral("For the first initial setting, Zib Alarm Clock v2.2 will create a new file "
-                                          "to store alarm events.\r\n\r\nPlease input a new filename :");
+    const QString prompt = QStringLiteral("For the first initial setting, ") + ProgramInfo::title() +
+                           QStringLiteral(" will create a new file to store alarm events.\r\n\r\n"
+                                          "Please input a new filename :");
     for (;;) {
         const QString answer = m_services.dialogs->input(ProgramInfo::title(), prompt, QString()).value_or(QString());
         switch (checkEventsFileName(answer)) {

@@ -3,6 +3,7 @@
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "platform/clock.h"
 #include "platform/commandrunner.h"
 #include "platform/dialogs.h"
@@ -60,7 +61,7 @@ void TfrmMain::MainTimerTimer()
             FireAlarmEvent(row);
     }
     m_speakerRepeat.tick([this](int tune) { BTBeeper1->PlayPresetSound(tune); });
-    setWindowTitle(QStringLiteral("Zib Alarm Clock v2.2...") + m_dates.titleClock(m_services.clock->now()));
+    setWindowTitle(ProgramInfo::title() + QStringLiteral("...") + m_dates.titleClock(m_services.clock->now()));
 }
 
 void TfrmMain::FireAlarmEvent(int row)

@@ -2,6 +2,7 @@
 
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
+#include "core/programinfo.h"
 #include "platform/dialogs.h"
 #include "platform/instancelock.h"
 #include "settings/tsetup.h"
@@ -23,7 +24,7 @@ ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
 {
     if (!lock.acquire()) {
         m_services.dialogs->beep();
-        m_services.dialogs->inform(QStringLiteral("Zib Alarm Clock is already running."));
+        m_services.dialogs->inform(ProgramInfo::name() + QStringLiteral(" is already running."));
         return StartResult::AlreadyRunning;
     }
     m_clock = std::make_unique<TSmallClock>(m_services, m_executableDir);

@@ -1,6 +1,7 @@
 #include "clock/tsmallclock.h"
 
 #include "clock/clocktexts.h"
+#include "core/programinfo.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/settingsstore.h"
@@ -87,7 +88,7 @@ void TSmallClock::createControls()
     lblRight = named(new QLabel(this), "lblRight", QStringLiteral("Hide clock"));
     lblRight->setGeometry(imgBackground->width() - 12, 1, kHotAreaWidth, 16);
 
-    imgCaption = named(new QLabel(this), "imgCaption", QStringLiteral("Zib Alarm Clock v2.2"));
+    imgCaption = named(new QLabel(this), "imgCaption", ProgramInfo::title());
     imgCaption->hide();
 
     for (QWidget* w : std::initializer_list<QWidget*>{imgBackground, lblLeft, lblRight, lblDT, lblDate})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programinfo.h"
 #include "platform/platformservices.h"
 
 #include <QPoint>
@@ -42,7 +43,10 @@ public:
     void ShowOnTop();
     bool isShowing() const { return isVisible(); }
 
-    static QString settingsKey() { return QStringLiteral("SOFTWARE\\Zib\\Alarm Clock v2.2"); }
+    static QString settingsKey()
+    {
+        return QStringLiteral("SOFTWARE\\%1\\%2").arg(ProgramInfo::organization, ProgramInfo::application);
+    }
 
     /// The window that the right click on the time brings up, and whose visibility keeps the
     /// taskbar button.

@@ -3,9 +3,18 @@
 #include <QString>
 
 namespace ProgramInfo {
+/// The two parts of the settings key; joined by a blank they spell the program's title.
+inline constexpr const char* organization = "Zib";
+inline constexpr const char* application = "Alarm Clock v2.2";
+
 inline QString title()
 {
-    return QStringLiteral("Zib Alarm Clock v2.2");
+    return QLatin1String(organization) + QLatin1Char(' ') + QLatin1String(application);
+}
+/// The title without its version.
+inline QString name()
+{
+    return QStringLiteral("Zib Alarm Clock");
 }
 /// Name of the single-instance lock.
 inline QString instanceName()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/programinfo.h"
 #include "platform/settingsstore.h"
 
 /// The settings key through QSettings: the registry key HKCU\SOFTWARE\Zib\Alarm Clock v2.2
@@ -7,8 +8,8 @@
 class QSettingsStore final : public SettingsStore
 {
 public:
-    static constexpr const char* organization = "Zib";
-    static constexpr const char* application = "Alarm Clock v2.2";
+    static constexpr const char* organization = ProgramInfo::organization;
+    static constexpr const char* application = ProgramInfo::application;
 
     QString read(const QString& name) const override;
     bool write(const QString& name, const QString& value) override;
