@@ -2,83 +2,70 @@
 
 #include <QtTest>
 
+namespace {
+template <typename Value>
+void checkNamed(std::optional<Value> value, const QString& text, int listIndex, const QStringList& names)
+{
+    QCOMPARE(value.has_value(), listIndex >= 0);
+    if (!value)
+        return;
+    QCOMPARE(static_cast<int>(*value), listIndex);
+    QCOMPARE(nameOf(*value), text);
+    QCOMPARE(names.at(listIndex), text);
+}
+} // namespace
+
 class TestVocabulary : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void schedules_data();
-    void schedules();
-    void playTimes_data();
-    void playTimes();
+    void roundTrip_data();
+    void roundTrip();
     void weekdays();
 };
 
-void TestVocabulary::schedules_data()
+void TestVocabulary::roundTrip_data()
 {
+    QTest::addColumn<bool>("isSchedule");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("listIndex"); // -1: not a schedule
+    QTest::addColumn<int>("listIndex"); // -1: no value has this name
 
-    const QStringList names{"None", "None Every", "Every Day", "Monthly", "Mon", "Tue",
-                            "Wed",  "Thu",        "Fri",       "Sat",     "Sun"};
-    for (int i = 0; i < names.size(); ++i)
-        QTest::addRow("%s", qPrintable(names[i])) << names[i] << i;
-    QTest::newRow("lower case") << "monthly" << -1;
-    QTest::newRow("monthly with days") << "Monthly 1 15 " << -1;
-    QTest::newRow("trailing blank") << "Mon " << -1;
-    QTest::newRow("empty") << "" << -1;
+    const QStringList schedules{"None", "None Every", "Every Day", "Monthly", "Mon", "Tue",
+                                "Wed",  "Thu",        "Fri",       "Sat",     "Sun"};
+    for (int i = 0; i < schedules.size(); ++i)
+        QTest::addRow("%s", qPrintable(schedules[i])) << true << schedules[i] << i;
+    const QStringList playTimes{"Once", "Twice", "Thrice", "Repeat"};
+    for (int i = 0; i < playTimes.size(); ++i)
+        QTest::addRow("%s", qPrintable(playTimes[i])) << false << playTimes[i] << i;
+
+    QTest::newRow("lower case") << true << "monthly" << -1;
+    QTest::newRow("monthly with days") << true << "Monthly 1 15 " << -1;
+    QTest::newRow("trailing blank") << true << "Mon " << -1;
+    QTest::newRow("empty") << true << "" << -1;
+    QTest::newRow("play times upper case") << false << "ONCE" << -1;
+    QTest::newRow("play times as a number") << false << "2" << -1;
 }
 
-void TestVocabulary::schedules()
+void TestVocabulary::roundTrip()
 {
+    QFETCH(bool, isSchedule);
     QFETCH(QString, text);
     QFETCH(int, listIndex);
 
-    const std::optional<Schedule> value = scheduleNamed(text);
-    QCOMPARE(value.has_value(), listIndex >= 0);
-    if (!value)
-        return;
-    QCOMPARE(static_cast<int>(*value), listIndex);
-    QCOMPARE(nameOf(*value), text);
-    QCOMPARE(scheduleNames().at(listIndex), text);
-}
-
-void TestVocabulary::playTimes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("listIndex");
-
-    QTest::newRow("Once") << "Once" << 0;
-    QTest::newRow("Twice") << "Twice" << 1;
-    QTest::newRow("Thrice") << "Thrice" << 2;
-    QTest::newRow("Repeat") << "Repeat" << 3;
-    QTest::newRow("upper case") << "ONCE" << -1;
-    QTest::newRow("a number") << "2" << -1;
-}
-
-void TestVocabulary::playTimes()
-{
-    QFETCH(QString, text);
-    QFETCH(int, listIndex);
-
-    const std::optional<PlayTimes> value = playTimesNamed(text);
-    QCOMPARE(value.has_value(), listIndex >= 0);
-    if (!value)
-        return;
-    QCOMPARE(static_cast<int>(*value), listIndex);
-    QCOMPARE(nameOf(*value), text);
-    QCOMPARE(playTimesNames().at(listIndex), text);
+    if (isSchedule)
+        checkNamed(scheduleNamed(text), text, listIndex, scheduleNames());
+    else
+        checkNamed(playTimesNamed(text), text, listIndex, playTimesNames());
 }
 
 void TestVocabulary::weekdays()
 {
-    // 2026/12/07 is a Monday.
     const QDate monday(2026, 12, 7);
-    const QStringList expected{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     QStringList names;
     for (int i = 0; i < 7; ++i)
         names << nameOf(weeklySchedule(monday.addDays(i).dayOfWeek()));
-    QCOMPARE(names, expected);
+    QCOMPARE(names, QStringList({"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}));
 }
 
 QTEST_APPLESS_MAIN(TestVocabulary)
