@@ -62,6 +62,29 @@ qsizetype runLength(const QString& pattern, qsizetype from)
     return end - from;
 }
 
+/// The Qt token for a run of one pattern letter; empty for a letter that is no field.
+QString qtToken(QChar c, qsizetype length, bool afterHour)
+{
+    switch (c.toLower().unicode()) {
+    case u'y':
+        return length <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+    case u'd':
+        return QString(std::min<qsizetype>(length, 4), u'd');
+    case u'm':
+        if (!afterHour)
+            return QString(std::min<qsizetype>(length, 4), u'M');
+        return length >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
+    case u'n':
+        return length >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
+    case u'h':
+        return length >= 2 ? QStringLiteral("hh") : QStringLiteral("h");
+    case u's':
+        return length >= 2 ? QStringLiteral("ss") : QStringLiteral("s");
+    default:
+        return {};
+    }
+}
+
 QChar separatorOf(const QString& qtFormat)
 {
     bool quoted = false;
@@ -240,35 +263,13 @@ QString DateFormats::translatePattern(const QString& pattern, QChar separator)
             continue;
         }
         const qsizetype length = runLength(pattern, i);
-        const char16_t letter = c.toLower().unicode();
-        switch (letter) {
-        case u'y':
-            addToken(length <= 2 ? u"yy" : u"yyyy");
-            break;
-        case u'd':
-            addToken(QString(std::min<qsizetype>(length, 4), u'd'));
-            break;
-        case u'm':
-            if (afterHour)
-                addToken(length >= 2 ? u"mm" : u"m");
-            else
-                addToken(QString(std::min<qsizetype>(length, 4), u'M'));
-            break;
-        case u'n':
-            addToken(length >= 2 ? u"mm" : u"m");
-            break;
-        case u'h':
-            addToken(length >= 2 ? u"hh" : u"h");
-            break;
-        case u's':
-            addToken(length >= 2 ? u"ss" : u"s");
-            break;
-        default:
+        const QString token = qtToken(c, length, afterHour);
+        if (token.isEmpty())
             literal += QStringView(pattern).sliced(i, length);
-            break;
-        }
+        else
+            addToken(token);
         if (c.isLetter())
-            afterHour = letter == u'h';
+            afterHour = c.toLower() == u'h';
         i += length;
     }
     flushLiteral(out, literal);

@@ -45,7 +45,7 @@ struct FileResult
 };
 
 /// The loader refuses larger files: no list of alarms comes near this.
-inline constexpr qint64 maxEventsFileSize = 64 * 1024 * 1024;
+inline constexpr qint64 maxEventsFileSize = qint64{64} * 1024 * 1024;
 
 /// Reads, checks and decodes every line of an events file. Anything but a regular file, and a
 /// file over maxEventsFileSize, is refused as a file that cannot be opened.

@@ -370,7 +370,7 @@ bool TSmallClock::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseButtonPress) {
         if (watched == lblLeft)
             lblLeftMouseDown(mouse);

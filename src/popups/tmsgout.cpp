@@ -255,7 +255,7 @@ void TMsgOut::cbPlayTimesDropDown()
 bool TMsgOut::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == SpinEdit1 && event->type() == QEvent::KeyPress)
-        return SpinEdit1KeyPress(static_cast<const QKeyEvent&>(*event));
+        return SpinEdit1KeyPress(dynamic_cast<const QKeyEvent&>(*event));
     return QDialog::eventFilter(watched, event);
 }
 

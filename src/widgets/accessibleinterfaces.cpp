@@ -82,7 +82,7 @@ public:
     }
 
 private:
-    QAbstractButton* button() const { return static_cast<QAbstractButton*>(object()); }
+    QAbstractButton* button() const { return qobject_cast<QAbstractButton*>(object()); }
 };
 
 class AccessibleLabel3D : public QAccessibleWidget
@@ -95,7 +95,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return static_cast<const TLabel3D*>(object())->text();
+            return qobject_cast<const TLabel3D*>(object())->text();
         if (kind == QAccessible::Description && widget()->accessibleDescription().isEmpty())
             return widget()->accessibleName();
         return QAccessibleWidget::text(kind);
