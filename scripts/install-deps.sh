@@ -16,7 +16,7 @@ packages=(
     xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick
     pulseaudio pulseaudio-utils sox
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-    procps time
+    procps time stress-ng
 )
 
 missing=()

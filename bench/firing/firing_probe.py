@@ -1,13 +1,17 @@
 """Starts zibac with events due every few seconds and prints, for each, the delay from the
-event's second to its message window being mapped on the display (run by measure-firing.sh).
+event's second to its message window being mapped on the display and to its first sound on
+the recorded sink (run by measure-firing.sh).
 
-    firing_probe.py PROGRAM_FOLDER EVENTS GAP_SECONDS
+    firing_probe.py PROGRAM_FOLDER EVENTS GAP_SECONDS SOUND_GOAL_MS
 
 The moment of mapping is taken from the X server's MapNotify events, read as they come from one
-long-lived xev, so that no polling interval adds to the delays.
+long-lived xev, so that no polling interval adds to the delays. The sound is the null sink's
+monitor, recorded from before the start; each sample's moment follows from the sample count.
 """
 
+import array
 import datetime
+import math
 import os
 import re
 import subprocess
@@ -16,6 +20,9 @@ import threading
 import time
 
 LEAD_SECONDS = 8  # start-up and the first load come before the first event
+WINDOW_GOAL_MS = 100
+RATE = 48000
+SILENCE = 100  # of 32767: the null sink's silence is exact zeros
 
 
 def write_events(folder, count, gap):
@@ -27,19 +34,31 @@ def write_events(folder, count, gap):
     return moments
 
 
-class MapWatch:
+class Reader:
+    """Reads a child's output in a thread of its own."""
+
+    def __init__(self, command):
+        self.process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.thread = threading.Thread(target=self.read, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+        self.thread.join()
+
+
+class MapWatch(Reader):
     """Every top-level window mapped while it runs, with the wall-clock moment of its MapNotify."""
 
     def __init__(self):
         self.mapped = {}
-        self.process = subprocess.Popen(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"],
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, bufsize=1)
-        self.thread = threading.Thread(target=self.read, daemon=True)
-        self.thread.start()
+        super().__init__(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"])
 
     def read(self):
         moment = None
         for line in self.process.stdout:
+            line = line.decode(errors="replace")
             if line.startswith("MapNotify event"):
                 moment = time.time()
                 continue
@@ -48,9 +67,34 @@ class MapWatch:
                 self.mapped.setdefault(match.group(1), moment)
             moment = None
 
-    def stop(self):
-        self.process.kill()
-        self.process.wait()
+
+class SinkRecorder(Reader):
+    """The test sink's monitor, mono 16 bit. A sample has been rendered by the time it is read, so
+    the earliest reading of (arrival - samples so far / rate) is the moment of the first sample."""
+
+    def __init__(self):
+        self.data = bytearray()
+        self.start = math.inf
+        super().__init__(["parec", "-d", "test.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
+                          "--channels=1", "--latency-msec=10"])
+
+    def read(self):
+        fd = self.process.stdout.fileno()
+        while chunk := os.read(fd, 4096):
+            arrival = time.time()
+            self.data += chunk
+            self.start = min(self.start, arrival - len(self.data) // 2 / RATE)
+
+    def first_sound(self, since, until):
+        first = max(0, int((since - self.start) * RATE))
+        last = min(len(self.data) // 2, int((until - self.start) * RATE))
+        if first >= last:
+            return None
+        samples = array.array("h", bytes(self.data[2 * first:2 * last]))
+        for k, value in enumerate(samples):
+            if abs(value) > SILENCE:
+                return self.start + (first + k) / RATE
+        return None
 
 
 def window_name(window):
@@ -58,39 +102,61 @@ def window_name(window):
     return found.stdout.strip()
 
 
-def main():
-    if len(sys.argv) != 4:
-        print(__doc__, file=sys.stderr)
-        return 2
-    folder, count, gap = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-    watch = MapWatch()
-    moments = write_events(folder, count, gap)
+def summary(what, delays, count, goal):
+    if not delays:
+        return f"{what}: none of {count}"
+    verdict = "met" if len(delays) == count and max(delays) <= goal else "MISSED"
+    return (f"{what}: {len(delays)} of {count}; min {min(delays):.0f} ms, median {sorted(delays)[len(delays) // 2]:.0f} ms, "
+            f"max {max(delays):.0f} ms; goal <= {goal} ms every one: {verdict}")
+
+
+def run(folder, moments, watch, sink):
     process = subprocess.Popen([os.path.join(folder, "zibac")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         while time.time() < moments[-1].timestamp() + 3:
             if process.poll() is not None:
                 print(f"firing: zibac ended with {process.returncode}", file=sys.stderr)
-                return 1
+                return None
             time.sleep(0.5)
-        messages = sorted(moment for window, moment in list(watch.mapped.items())
-                          if window_name(window).startswith("Msg"))
+        return sorted(moment for window, moment in list(watch.mapped.items())
+                      if window_name(window).startswith("Msg"))
     finally:
         process.kill()
         process.wait()
+
+
+def main():
+    if len(sys.argv) != 5:
+        print(__doc__, file=sys.stderr)
+        return 2
+    folder, count, gap, sound_goal = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+    watch, sink = MapWatch(), SinkRecorder()
+    try:
+        moments = write_events(folder, count, gap)
+        messages = run(folder, moments, watch, sink)
+    finally:
         watch.stop()
-    delays = []
-    for k, due in enumerate(moments):
-        if k >= len(messages):
-            print(f"event {k + 1:2d} at {due:%H:%M:%S}: no message window")
-            continue
-        delay = (messages[k] - due.timestamp()) * 1000
-        delays.append(delay)
-        print(f"event {k + 1:2d} at {due:%H:%M:%S}: {delay:6.0f} ms")
-    if not delays:
+        sink.stop()
+    if messages is None:
         return 1
-    print(f"{len(delays)} of {count} windows; delay min {min(delays):.0f} ms, "
-          f"median {sorted(delays)[len(delays) // 2]:.0f} ms, max {max(delays):.0f} ms (goal <= 600 ms)")
-    return 0 if len(delays) == count else 1
+    windows, sounds = [], []
+    for k, due in enumerate(moments):
+        line = f"event {k + 1:2d} at {due:%H:%M:%S}:"
+        if k < len(messages):
+            windows.append((messages[k] - due.timestamp()) * 1000)
+            line += f" window {windows[-1]:5.0f} ms,"
+        else:
+            line += " no window,"
+        heard = sink.first_sound(due.timestamp() - 0.5, due.timestamp() + gap - 0.5)
+        if heard is not None:
+            sounds.append((heard - due.timestamp()) * 1000)
+            line += f" sound {sounds[-1]:5.0f} ms"
+        else:
+            line += " no sound"
+        print(line)
+    print(summary("windows mapped", windows, count, WINDOW_GOAL_MS))
+    print(summary("first sounds", sounds, count, sound_goal))
+    return 0 if len(windows) == count else 1
 
 
 if __name__ == "__main__":

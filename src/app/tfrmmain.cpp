@@ -210,6 +210,8 @@ void TfrmMain::createControls()
     MainTimer->setObjectName(QStringLiteral("MainTimer"));
     MainTimer->setInterval(500);
     MainTimer->setTimerType(Qt::PreciseTimer);
+    // Armed afresh for every tick, so that the ticks follow the wall clock's half seconds.
+    MainTimer->setSingleShot(true);
 }
 
 void TfrmMain::createMenu()

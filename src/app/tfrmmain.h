@@ -215,6 +215,7 @@ private:
     QString now24() const;
     void createTrigger();
     void FireAlarmEvent(int row);
+    void restartMainTimer();
     void ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture);
     void RunApplication(const QString& command);
     void showSoundWarning(const QString& text, SoundPlayer::Warning kind);

@@ -140,7 +140,7 @@ void TfrmMain::btnDisabledAllClick()
         lvMain->setPalette(palette);
         return;
     }
-    MainTimer->start();
+    restartMainTimer();
     palette.setColor(QPalette::Base, QApplication::palette(lvMain).color(QPalette::Base));
     lvMain->setPalette(palette);
     if (!m_alarms->isEmpty()) {

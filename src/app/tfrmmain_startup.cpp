@@ -29,7 +29,7 @@ bool TfrmMain::finishStartup()
     }
     completeInterruptedSave();
     LoadAlarmEvents();
-    MainTimer->start();
+    restartMainTimer();
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "trigger/daychange.h"
 #include "trigger/duescan.h"
 #include "trigger/firing.h"
+#include "trigger/tickphase.h"
 #include "widgets/dropdowncombobox.h"
 
 #include <QCheckBox>
@@ -34,6 +35,8 @@ void TfrmMain::createTrigger()
         *m_services.wave, m_speakerRepeat, [this](int tune) { return BTBeeper1->PlayPresetSound(tune); },
         [this] { return BTBeeper1->canSound(); },
         [this](const QString& text, SoundPlayer::Warning kind) { showSoundWarning(text, kind); });
+    // Armed before the tick's work, which may stop it (firing, disabling all).
+    connect(MainTimer, &QTimer::timeout, this, &TfrmMain::restartMainTimer);
     connect(MainTimer, &QTimer::timeout, this, &TfrmMain::MainTimerTimer);
     connect(btnTestSongs, &QToolButton::clicked, this, &TfrmMain::btnTestSongsClick);
     connect(btnStop, &QToolButton::clicked, this, &TfrmMain::btnStopClick);
@@ -89,7 +92,12 @@ void TfrmMain::FireAlarmEvent(int row)
         }
     }
     if (!btnDisabledAll->isChecked())
-        MainTimer->start();
+        restartMainTimer();
+}
+
+void TfrmMain::restartMainTimer()
+{
+    MainTimer->start(TickPhase::msToNextTick(m_services.clock->now().time()));
 }
 
 void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)

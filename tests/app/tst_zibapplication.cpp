@@ -156,7 +156,6 @@ void TestZibApplication::storedNameOfMissingFileStartsEmpty()
     QVERIFY(p.dialogs.boxes.isEmpty());
     QCOMPARE(app.mainWindow()->alarms().rowCount(), 0);
     QVERIFY(app.mainWindow()->MainTimer->isActive());
-    QCOMPARE(app.mainWindow()->MainTimer->interval(), 500);
 }
 
 void TestZibApplication::readsSettingsInCreationOrder()

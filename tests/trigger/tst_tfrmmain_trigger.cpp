@@ -117,6 +117,7 @@ class TestTfrmMainTrigger : public QObject
 private slots:
     void sameSecondFiresOnConsecutiveTicks();
     void timerIsOffWhileFiring();
+    void timerKeepsToTheHalfSeconds();
     void disabledDuringSoundKeepsTimerOff();
     void rowDeletedDuringSound();
     void removalAfterFiring_data();
@@ -174,6 +175,31 @@ void TestTfrmMainTrigger::timerIsOffWhileFiring()
     f.tickAt(QTime(10, 0, 0));
     QCOMPARE(activeDuringSound, QList<bool>{false});
     QVERIFY(f.window->MainTimer->isActive());
+}
+
+void TestTfrmMainTrigger::timerKeepsToTheHalfSeconds()
+{
+    Fixture f(QTime(9, 59, 59, 200));
+    f.start({makeEvent("10:00:00")});
+    QTimer* timer = f.window->MainTimer;
+    QCOMPARE(timer->interval(), 305);
+
+    // The firing takes 0.3 s: the next tick is at half past, not 500 ms after the firing ended.
+    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) { f.platform.clock.advanceMs(300); };
+    f.platform.clock.setTime(QTime(10, 0, 0, 5));
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(f.platform.wave.calls.size(), 1);
+    QCOMPARE(timer->interval(), 200);
+
+    f.platform.clock.setTime(QTime(10, 0, 1, 9));
+    QMetaObject::invokeMethod(timer, "timeout");
+    QCOMPARE(timer->interval(), 496);
+
+    f.window->btnDisabledAll->click();
+    f.platform.clock.setTime(QTime(10, 0, 7, 900));
+    f.window->btnDisabledAll->click();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 105);
 }
 
 void TestTfrmMainTrigger::disabledDuringSoundKeepsTimerOff()

@@ -1,0 +1,10 @@
+#include "trigger/tickphase.h"
+
+namespace TickPhase {
+
+int msToNextTick(const QTime& now)
+{
+    return periodMs - now.msec() % periodMs + delayMs;
+}
+
+} // namespace TickPhase
