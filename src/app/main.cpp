@@ -8,7 +8,9 @@
 #include "platform/messageboxdialogs.h"
 #include "platform/platformservices.h"
 #include "platform/processcommandrunner.h"
+#include "platform/programdir.h"
 #include "platform/qsettingsstore.h"
+#include "platform/settingsservice.h"
 #include "platform/systemtrayiconhost.h"
 #include "platform/taskbarbutton.h"
 #include "platform/xdg/xdgautostartentry.h"
@@ -51,8 +53,10 @@ int main(int argc, char* argv[])
                                     .autostart = &autostart,
                                     .tray = &tray};
 
+    SettingsService settingsService(settings, dialogs);
+
     LockFileInstanceLock lock(ProgramInfo::instanceName());
-    ZibApplication zib(services, QApplication::applicationDirPath());
+    ZibApplication zib(services, settingsService, programDirFor(QApplication::applicationDirPath()));
     // Not quit(): Qt 6 first asks every window to close, and the main window refuses to (it is
     // left through Exit), which would cancel the end of the program.
     QObject::connect(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settingvalues.h"
+#include "core/settingvalues.h"
 
 #include <QRect>
 #include <QSize>

@@ -8,6 +8,7 @@
 #include "core/vocabulary.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/settingsservice.h"
 #include "platform/shell.h"
 #include "platform/taskbarbutton.h"
 #include "settings/tsetup.h"
@@ -67,12 +68,16 @@ QToolButton* hintButton(const char* objectName, const QString& hint, QWidget* pa
 }
 } // namespace
 
-TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp& setup, QWidget* parent)
+TfrmMain::TfrmMain(const PlatformServices& services, SettingsService& settings, QString programDir, TSmallClock& clock,
+                   TSetUp& setup, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint)
     , m_services(services)
+    , m_settings(settings)
+    , m_programDir(std::move(programDir))
     , m_clock(clock)
     , m_setup(setup)
+    , m_options(setup.options())
     , m_dates(QLocale::system())
 {
     setObjectName(QStringLiteral("TfrmMain"));
@@ -98,6 +103,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp&
     connect(&m_setup, &TSetUp::aboutToClose, this, &TfrmMain::refreshEffectiveDateAfterSettings);
     connect(&m_setup, &TSetUp::trayIconSwitched, this, &TfrmMain::trayIconSwitched);
     connect(&m_setup, &TSetUp::listFontApplied, this, [this](const QFont& font) { lvMain->setFont(font); });
+    connect(&m_setup, &TSetUp::optionsChanged, this, [this](const AlarmOptions& options) { m_options = options; });
     m_setup.setMainWindow(this);
     createTrigger();
     connectListCommands();
@@ -411,8 +417,7 @@ void TfrmMain::mnuSettingsClick()
 
 void TfrmMain::smACHelpClick()
 {
-    const QString path =
-        m_clock.programDir() + QStringLiteral("help") + QDir::separator() + QStringLiteral("achelp.htm");
+    const QString path = m_programDir + QStringLiteral("help") + QDir::separator() + QStringLiteral("achelp.htm");
     if (!QFileInfo::exists(path)) {
         m_services.dialogs->beep();
         m_services.dialogs->inform(QStringLiteral("Help file not found. Visit Zib's home page to download one."), this);
@@ -427,13 +432,13 @@ void TfrmMain::smACHelpClick()
 
 void TfrmMain::UpDateMyShortDateNDateTimeFormat()
 {
-    DisplayDateFormat = m_dates.displayDateFormat(m_setup.dateDisplayOptions());
+    DisplayDateFormat = m_dates.displayDateFormat(m_options.dates);
 }
 
 void TfrmMain::refreshEffectiveDateAfterSettings()
 {
     UpDateMyShortDateNDateTimeFormat();
-    lblEffectiveDate->setText(m_dates.RenderDate(ChosenDate, m_setup.dateDisplayOptions()));
+    lblEffectiveDate->setText(m_dates.RenderDate(ChosenDate, m_options.dates));
 }
 
 void TfrmMain::setEffectiveDateColours(bool today)
@@ -446,12 +451,12 @@ void TfrmMain::setEffectiveDateColours(bool today)
 
 QString TfrmMain::readSetting(const QString& name) const
 {
-    return m_clock.readSetting(name);
+    return m_settings.ReadIniFromReg(name);
 }
 
 bool TfrmMain::writeSetting(const QString& name, const QString& value)
 {
-    return m_clock.writeSetting(name, value);
+    return m_settings.WriteIniToReg(name, value);
 }
 
 QString TfrmMain::today() const
@@ -466,5 +471,5 @@ QString TfrmMain::now24() const
 
 QString TfrmMain::eventsFilePath() const
 {
-    return m_clock.programDir() + m_eventsFileName;
+    return m_programDir + m_eventsFileName;
 }

@@ -5,6 +5,7 @@
 #include "alarms/timegrid.h"
 #include "platform/platformservices.h"
 #include "popups/tinputmsg.h"
+#include "settings/alarmoptions.h"
 #include "trigger/chime.h"
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
@@ -35,6 +36,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 class QTreeView;
+class SettingsService;
 class TAboutBox;
 class TBTBeeper;
 class TForm2;
@@ -48,7 +50,9 @@ class TfrmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    TfrmMain(const PlatformServices& services, TSmallClock& clock, TSetUp& setup, QWidget* parent = nullptr);
+    /// programDir: the program folder, ending in a separator.
+    TfrmMain(const PlatformServices& services, SettingsService& settings, QString programDir, TSmallClock& clock,
+             TSetUp& setup, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     /// The last steps of the window's creation: tray decision, the events file name, loading the
@@ -261,8 +265,12 @@ public:
 
 private:
     PlatformServices m_services;
+    SettingsService& m_settings;
+    QString m_programDir;
     TSmallClock& m_clock;
     TSetUp& m_setup;
+    /// The settings window's options, as it last announced them.
+    AlarmOptions m_options;
     AlarmListModel* m_alarms = nullptr;
     DateFormats m_dates;
 

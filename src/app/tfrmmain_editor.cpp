@@ -61,7 +61,7 @@ void TfrmMain::connectEditor()
     if (auto* days = MonthCalendar1->findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview")))
         days->viewport()->installEventFilter(m_editorHook);
 
-    runInputMsg = [this](const QString& initialMessage) { return TInputMsg::run(m_clock, this, initialMessage); };
+    runInputMsg = [this](const QString& initialMessage) { return TInputMsg::run(m_settings, this, initialMessage); };
 }
 
 bool TfrmMain::editorEvent(QObject* watched, QEvent* event)
@@ -221,7 +221,7 @@ void TfrmMain::loadRowIntoEditor(int row)
         edRunPara->setText(event.command());
 
     if (event.date != AlarmText::noDate) {
-        lblEffectiveDate->setText(m_dates.RenderDate(event.date, m_setup.dateDisplayOptions()));
+        lblEffectiveDate->setText(m_dates.RenderDate(event.date, m_options.dates));
         ChosenDate = event.date;
         setEffectiveDateColours(event.date == today());
     }

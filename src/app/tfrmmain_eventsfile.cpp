@@ -35,7 +35,7 @@ void TfrmMain::LoadAlarmEvents()
         LeaveEditMode();
     ItemSelected = false;
     m_alarms->clear();
-    const DateDisplayOptions options = m_setup.dateDisplayOptions();
+    const DateDisplayOptions options = m_options.dates;
     EventsLoadContext context;
     context.lastCheckDate = LastCheckDate;
     context.lastCheckTime = LastCheckTime;
@@ -53,8 +53,8 @@ void TfrmMain::LoadAlarmEvents()
 
     if (!loaded.report.isEmpty()) {
         const QString backupName = backupFileName(m_eventsFileName);
-        CopyFileData(eventsFilePath(), m_clock.programDir() + backupName);
-        auto* report = new TMsgOut(m_services, m_clock, this,
+        CopyFileData(eventsFilePath(), m_programDir + backupName);
+        auto* report = new TMsgOut(m_services, m_settings, &m_clock, this,
                                    [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
         report->setMessage(loadReportMessage(backupName, loaded.report));
         report->show();

@@ -31,7 +31,7 @@ void TfrmMain::fillSongBox(const QString& outputDevice, const QString& songName)
 
 void TfrmMain::FillWaveList()
 {
-    cbTestSongs->addItems(waveSongs(m_clock.programDir()));
+    cbTestSongs->addItems(waveSongs(m_programDir));
     cbTestSongs->setCurrentIndex(cbTestSongs->count() > 0 ? 0 : -1);
 }
 

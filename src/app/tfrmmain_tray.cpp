@@ -20,8 +20,8 @@ constexpr int trayWaitTicks = 20;
 void TfrmMain::decideTrayMode()
 {
     m_trayMode = false;
-    const bool startInTray = m_setup.loadAtStartup();
-    if (!startInTray && !m_setup.showIconInTray()) {
+    const bool startInTray = m_options.loadAtStartup;
+    if (!startInTray && !m_options.showIconInTray) {
         show();
         return;
     }
@@ -43,7 +43,7 @@ void TfrmMain::decideTrayMode()
 void TfrmMain::TrayWaitTimerTimer()
 {
     // The user's own switch may have settled it meanwhile.
-    if (m_tray || (!m_setup.loadAtStartup() && !m_setup.showIconInTray())) {
+    if (m_tray || (!m_options.loadAtStartup && !m_options.showIconInTray)) {
         TrayWaitTimer->stop();
         return;
     }

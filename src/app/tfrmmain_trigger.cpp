@@ -86,7 +86,7 @@ void TfrmMain::FireAlarmEvent(int row)
     if (firing.isValid()) {
         const int current = firing.row();
         m_alarms->setField(current, ColDateTime, m_alarms->at(current).dateTime + AlarmText::firedMark);
-        if (removeAfterFiring(event.schedule, m_setup.removeAfterExecuted())) {
+        if (removeAfterFiring(event.schedule, m_options.removeAfterExecuted)) {
             removeAlarmRow(current);
             SaveAlarmEvents();
         }
@@ -102,7 +102,7 @@ void TfrmMain::restartMainTimer()
 
 void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)
 {
-    auto* message = new TMsgOut(m_services, m_clock, this,
+    auto* message = new TMsgOut(m_services, m_settings, &m_clock, this,
                                 [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
     message->setMessage(alarmMessageText(event.message, event.time24, m_dates));
     if (!picture.isNull())
@@ -126,18 +126,18 @@ void TfrmMain::RunApplication(const QString& command)
 void TfrmMain::PlaySound(const QString& playTimes, const QString& song)
 {
     SoundOptions options;
-    options.soundOn = m_setup.soundOn();
+    options.soundOn = m_options.soundOn;
     options.speakerMode = rbInternalSpeaker->isChecked();
-    options.swapToSpeaker = m_setup.swapToSpeaker();
-    options.showErrorMessage = m_setup.showErrMsg();
-    m_sound->play(playTimes, song, m_clock.programDir(), options);
+    options.swapToSpeaker = m_options.swapToSpeaker;
+    options.showErrorMessage = m_options.showErrMsg;
+    m_sound->play(playTimes, song, m_programDir, options);
 }
 
 void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
 {
     if (kind == SoundPlayer::Warning::Missing)
         m_services.taskbar->show();
-    auto* warning = new TWarning(m_clock);
+    auto* warning = new TWarning(&m_clock);
     warning->setText(text);
     warning->show();
     if (kind == SoundPlayer::Warning::Busy)
@@ -146,7 +146,7 @@ void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
 
 void TfrmMain::btnTestSongsClick()
 {
-    m_sound->testSong(cbTestSongs->currentText(), m_clock.programDir(), rbInternalSpeaker->isChecked());
+    m_sound->testSong(cbTestSongs->currentText(), m_programDir, rbInternalSpeaker->isChecked());
 }
 
 void TfrmMain::btnStopClick()
@@ -169,6 +169,6 @@ void TfrmMain::ChimeCheck(int minute)
 {
     const bool droppedDown = cbChimeTime->isDroppedDown();
     if (m_chime.check(cbChimeTime->currentIndex(), cbChimeTime->currentText(), droppedDown,
-                      m_setup.chimeAtExactMinute(), minute))
-        m_services.wave->play(m_clock.programDir() + QStringLiteral("didi.snd"), WavePlayer::Mode::Async);
+                      m_options.chimeAtExactMinute, minute))
+        m_services.wave->play(m_programDir + QStringLiteral("didi.snd"), WavePlayer::Mode::Async);
 }

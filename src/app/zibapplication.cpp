@@ -7,9 +7,10 @@
 #include "platform/instancelock.h"
 #include "settings/tsetup.h"
 
-ZibApplication::ZibApplication(const PlatformServices& services, QString executableDir)
+ZibApplication::ZibApplication(const PlatformServices& services, SettingsService& settings, QString programDir)
     : m_services(services)
-    , m_executableDir(std::move(executableDir))
+    , m_settings(settings)
+    , m_programDir(std::move(programDir))
 {}
 
 ZibApplication::~ZibApplication()
@@ -27,9 +28,9 @@ ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
         m_services.dialogs->inform(ProgramInfo::name() + QStringLiteral(" is already running."));
         return StartResult::AlreadyRunning;
     }
-    m_clock = std::make_unique<TSmallClock>(m_services, m_executableDir);
-    m_setup = std::make_unique<TSetUp>(m_services, *m_clock);
-    m_main = std::make_unique<TfrmMain>(m_services, *m_clock, *m_setup);
+    m_clock = std::make_unique<TSmallClock>(m_services, m_settings);
+    m_setup = std::make_unique<TSetUp>(m_services, m_settings, m_programDir, m_clock.get());
+    m_main = std::make_unique<TfrmMain>(m_services, m_settings, m_programDir, *m_clock, *m_setup);
     connect(m_main.get(), &TfrmMain::quitRequested, this, &ZibApplication::quitRequested);
     m_clock->setMainWindow(m_main.get());
     connect(m_clock.get(), &TSmallClock::stopRequested, m_main.get(), &TfrmMain::StopSound);

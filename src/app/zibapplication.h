@@ -6,6 +6,7 @@
 #include <memory>
 
 class InstanceLock;
+class SettingsService;
 class TSmallClock;
 class TSetUp;
 class TfrmMain;
@@ -19,7 +20,8 @@ class ZibApplication : public QObject
 public:
     enum class StartResult { Running, AlreadyRunning, NoEventsFile };
 
-    ZibApplication(const PlatformServices& services, QString executableDir);
+    /// programDir: the program folder, ending in a separator.
+    ZibApplication(const PlatformServices& services, SettingsService& settings, QString programDir);
     ~ZibApplication() override;
 
     StartResult start(InstanceLock& lock);
@@ -34,7 +36,8 @@ signals:
 
 private:
     PlatformServices m_services;
-    QString m_executableDir;
+    SettingsService& m_settings;
+    QString m_programDir;
     std::unique_ptr<TSmallClock> m_clock;
     std::unique_ptr<TSetUp> m_setup;
     std::unique_ptr<TfrmMain> m_main;

@@ -1,6 +1,6 @@
 #include "clock/clocktexts.h"
 
-#include "settings/settingvalues.h"
+#include "core/settingvalues.h"
 
 #include <array>
 

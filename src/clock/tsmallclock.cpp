@@ -2,17 +2,17 @@
 
 #include "clock/clocktexts.h"
 #include "core/programinfo.h"
+#include "core/settingvalues.h"
 #include "platform/clock.h"
-#include "platform/dialogs.h"
-#include "platform/settingsstore.h"
+#include "platform/settingsservice.h"
 #include "platform/taskbarbutton.h"
-#include "settings/settingvalues.h"
+#include "popups/popupwindow.h"
+#include "widgets/programicon.h"
 #include "widgets/tlabel3d.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -20,7 +20,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 const QColor kClockColour(200, 216, 192);
@@ -36,15 +35,16 @@ template <typename W> W* named(W* widget, const char* name, const QString& acces
 }
 } // namespace
 
-TSmallClock::TSmallClock(const PlatformServices& services, const QString& executableDir, QWidget* parent)
+TSmallClock::TSmallClock(const PlatformServices& services, SettingsService& settings, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_services(services)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("TSmallClock"));
     setWindowTitle(QStringLiteral("Clock"));
     createControls();
     createMenu();
-    FormCreate(executableDir);
+    FormCreate();
 }
 
 TSmallClock::~TSmallClock() = default;
@@ -134,11 +134,9 @@ void TSmallClock::createMenu()
     connect(mClose, &QAction::triggered, this, &TSmallClock::mCloseClick);
 }
 
-void TSmallClock::FormCreate(const QString& executableDir)
+void TSmallClock::FormCreate()
 {
-    QIcon icon;
-    for (const char* name : {":/icons/zibac.png", ":/icons/zibac-64.png", ":/icons/zibac-256.png"})
-        icon.addFile(QLatin1String(name));
+    const QIcon icon = programIcon();
     setWindowIcon(icon);
     imgCaption->setPixmap(icon.pixmap(32, 32));
 
@@ -160,10 +158,6 @@ void TSmallClock::FormCreate(const QString& executableDir)
     lblRight->resize(kHotAreaWidth, lblRight->height());
     lblRight->move(imgBackground->width() - 12, lblRight->y());
 
-    m_programDir = QDir::toNativeSeparators(executableDir);
-    if (!m_programDir.endsWith(QDir::separator()))
-        m_programDir += QDir::separator();
-
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(0, 0, width(), height()), 10, 10);
     setMask(QRegion(rounded.toFillPolygon().toPolygon()));
@@ -178,23 +172,23 @@ void TSmallClock::readClockSettings()
 {
     using namespace SettingNames;
     const QRect screen = screenRect();
-    if (const auto top = ClockTexts::storedPosition(readSetting(ClockTop), screen.height()))
+    if (const auto top = ClockTexts::storedPosition(m_settings.ReadIniFromReg(ClockTop), screen.height()))
         move(x(), *top);
-    if (const auto left = ClockTexts::storedPosition(readSetting(ClockLeft), screen.width()))
+    if (const auto left = ClockTexts::storedPosition(m_settings.ReadIniFromReg(ClockLeft), screen.width()))
         move(*left, y());
-    m24hour->setChecked(SettingValues::flagDefaultOff(readSetting(Clock24hr)));
-    mEnabledSec->setChecked(SettingValues::flagDefaultOn(readSetting(ClockWithSec)));
-    const bool withDate = SettingValues::flagDefaultOff(readSetting(ClockWithDate));
+    m24hour->setChecked(m_settings.flag(Clock24hr));
+    mEnabledSec->setChecked(m_settings.flag(ClockWithSec));
+    const bool withDate = m_settings.flag(ClockWithDate);
     mShowDate->setChecked(withDate);
     if (withDate)
         showDateLabel(true);
-    if (SettingValues::flagDefaultOff(readSetting(Digits3DOnClock))) {
+    if (m_settings.flag(Digits3DOnClock)) {
         m3D->setChecked(true);
         set3D(true);
     }
-    if (const auto size = ClockTexts::digitsSize(readSetting(ClockDigitsSize)))
+    if (const auto size = ClockTexts::digitsSize(m_settings.ReadIniFromReg(ClockDigitsSize)))
         setDigitsSize(*size);
-    mOn->setChecked(SettingValues::flagDefaultOff(readSetting(ClockOn)));
+    mOn->setChecked(m_settings.flag(ClockOn));
 }
 
 bool TSmallClock::showAtStart() const
@@ -251,38 +245,9 @@ void TSmallClock::set3D(bool on)
     lblDate->setTextStyle(style);
 }
 
-bool TSmallClock::WriteIniToReg(const QString& /*key*/, const QString& name, const QString& value)
-{
-    if (m_services.settings->write(name, value))
-        return true;
-    m_services.dialogs->message(QStringLiteral("Failed to set data for '%1'").arg(name), Dialogs::Icon::Error);
-    return false;
-}
-
-void TSmallClock::ReadIniFromReg(const QString& /*key*/, const QString& name, QString& value) const
-{
-    value = m_services.settings->read(name);
-}
-
-bool TSmallClock::writeSetting(const QString& name, const QString& value)
-{
-    return WriteIniToReg(settingsKey(), name, value);
-}
-
-QString TSmallClock::readSetting(const QString& name) const
-{
-    QString value;
-    ReadIniFromReg(settingsKey(), name, value);
-    return value;
-}
-
 void TSmallClock::ShowOnTop()
 {
-    // Changed on the window itself: changing the widget's flags would hide and re-create it.
-    if (QWindow* window = windowHandle())
-        window->setFlag(Qt::WindowStaysOnTopHint, true);
-    if (isVisible())
-        raise();
+    showOnTop(*this);
 }
 
 void TSmallClock::Timer1Timer()
@@ -318,7 +283,13 @@ void TSmallClock::updateTaskbarButton()
 
 void TSmallClock::writeFlag(const QString& name, const QAction* item)
 {
-    writeSetting(name, SettingValues::flagText(item->isChecked()));
+    m_settings.writeFlag(name, item->isChecked());
+}
+
+void TSmallClock::writePlace()
+{
+    if (m_settings.WriteIniToReg(SettingNames::ClockTop, QString::number(y())))
+        m_settings.WriteIniToReg(SettingNames::ClockLeft, QString::number(x()));
 }
 
 void TSmallClock::m24hourClick()
@@ -334,7 +305,7 @@ void TSmallClock::mEnabledSecClick()
 void TSmallClock::smSizeClick(int size)
 {
     setDigitsSize(size);
-    writeSetting(SettingNames::ClockDigitsSize, QString::number(size));
+    m_settings.WriteIniToReg(SettingNames::ClockDigitsSize, QString::number(size));
 }
 
 void TSmallClock::mShowDateClick()
@@ -444,8 +415,7 @@ void TSmallClock::lblDTMouseUp(QMouseEvent* event)
         m_clockTucked = true;
         return;
     }
-    if (writeSetting(SettingNames::ClockTop, QString::number(y())))
-        writeSetting(SettingNames::ClockLeft, QString::number(x()));
+    writePlace();
 }
 
 void TSmallClock::dropBack()
@@ -454,8 +424,7 @@ void TSmallClock::dropBack()
         return;
     m_clockTucked = false;
     move(x(), 0);
-    if (writeSetting(SettingNames::ClockTop, QString::number(y())))
-        writeSetting(SettingNames::ClockLeft, QString::number(x()));
+    writePlace();
 }
 
 void TSmallClock::lblDateMouseMove()

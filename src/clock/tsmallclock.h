@@ -13,40 +13,21 @@ class QLabel;
 class QMenu;
 class QMouseEvent;
 class QTimer;
+class SettingsService;
 class TLabel3D;
 
-/// The desktop clock. Created first, it also sets the program folder and hosts the access to
-/// the settings key that every later window goes through.
+/// The desktop clock: a small borderless strip that stays on top of other windows.
 class TSmallClock : public QWidget
 {
     Q_OBJECT
 
 public:
-    /// executableDir: the folder of the program's executable (the program folder).
-    TSmallClock(const PlatformServices& services, const QString& executableDir, QWidget* parent = nullptr);
+    TSmallClock(const PlatformServices& services, SettingsService& settings, QWidget* parent = nullptr);
     ~TSmallClock() override;
-
-    /// The program folder, always ending in a separator.
-    const QString& programDir() const { return m_programDir; }
-
-    /// Writes one value under the settings key. A value that cannot be stored is reported in an
-    /// error box and false comes back.
-    bool WriteIniToReg(const QString& key, const QString& name, const QString& value);
-    /// Reads one value under the settings key; missing values read as an empty text.
-    void ReadIniFromReg(const QString& key, const QString& name, QString& value) const;
-
-    /// Shorthands with the settings key.
-    bool writeSetting(const QString& name, const QString& value);
-    QString readSetting(const QString& name) const;
 
     /// Makes the clock topmost again without moving or activating it.
     void ShowOnTop();
     bool isShowing() const { return isVisible(); }
-
-    static QString settingsKey()
-    {
-        return QStringLiteral("SOFTWARE\\%1\\%2").arg(ProgramInfo::organization, ProgramInfo::application);
-    }
 
     /// The window that the right click on the time brings up, and whose visibility keeps the
     /// taskbar button.
@@ -78,12 +59,13 @@ private slots:
     void mCloseClick();
 
 private:
-    void FormCreate(const QString& executableDir);
+    void FormCreate();
     void createControls();
     void createMenu();
     void readClockSettings();
     void smSizeClick(int size);
     void writeFlag(const QString& name, const QAction* item);
+    void writePlace();
     void showDateLabel(bool on);
     void placeDateLabel();
     void setDigitsSize(int points);
@@ -119,7 +101,7 @@ private:
     QAction* mClose = nullptr;
 
     PlatformServices m_services;
-    QString m_programDir;
+    SettingsService& m_settings;
     QPointer<QWidget> m_mainWindow;
     bool m_clockTucked = false;
     bool m_dateToggle = false;

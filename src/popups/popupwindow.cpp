@@ -14,6 +14,13 @@ void setStaysOnTop(QWidget& window, bool on)
         handle->setFlag(Qt::WindowStaysOnTopHint, on);
 }
 
+void showOnTop(QWidget& window)
+{
+    setStaysOnTop(window, true);
+    if (window.isVisible())
+        window.raise();
+}
+
 void bringToFront(QWidget& window)
 {
     window.raise();

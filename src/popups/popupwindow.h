@@ -8,6 +8,9 @@ class QWidget;
 /// native window, so that a shown widget is not hidden and re-created.
 void setStaysOnTop(QWidget& window, bool on);
 
+/// Puts the window back on top of the stay-on-top band without moving or activating it.
+void showOnTop(QWidget& window);
+
 /// Brings the window to the foreground: on top of its band and active.
 void bringToFront(QWidget& window);
 

@@ -1,7 +1,8 @@
 #include "popups/tinputmsg.h"
 
-#include "clock/tsmallclock.h"
-#include "settings/settingvalues.h"
+#include "core/settingvalues.h"
+#include "platform/settingsservice.h"
+#include "widgets/programicon.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,9 +32,9 @@ QToolButton* imageButton(const char* objectName, const QString& picture, const Q
 }
 } // namespace
 
-TInputMsg::TInputMsg(TSmallClock& clock, QWidget* parent)
+TInputMsg::TInputMsg(SettingsService& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_clock(clock)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("TInputMsg"));
     setWindowTitle(QStringLiteral("Input Message"));
@@ -113,7 +114,7 @@ void TInputMsg::FormCreate()
         SpinEdit1->setValue(current);
     m_imageIndexChoice = -1;
     m_addConfirmed = false;
-    setWindowIcon(m_clock.windowIcon());
+    setWindowIcon(programIcon());
     if (screen()->logicalDotsPerInch() <= 96) {
         ToolBar1->setFixedHeight(40);
         resize(287, 314);
@@ -121,8 +122,7 @@ void TInputMsg::FormCreate()
         ToolBar1->setFixedHeight(41);
         resize(359, 392);
     }
-    if (const auto size =
-            SettingValues::intInRange(m_clock.readSetting(SettingNames::MsgFontSize), minFontSize, maxFontSize))
+    if (const auto size = m_settings.integer(SettingNames::MsgFontSize, minFontSize, maxFontSize))
         SpinEdit1->setValue(*size);
     SpinEdit1Change();
 }
@@ -192,12 +192,12 @@ void TInputMsg::FormCloseQuery()
 {
     const int size = SpinEdit1->value();
     if (size >= minFontSize && size <= maxFontSize)
-        m_clock.writeSetting(SettingNames::MsgFontSize, QString::number(size));
+        m_settings.WriteIniToReg(SettingNames::MsgFontSize, QString::number(size));
 }
 
-InputMsgResult TInputMsg::run(TSmallClock& clock, QWidget* owner, const QString& initialMessage)
+InputMsgResult TInputMsg::run(SettingsService& settings, QWidget* owner, const QString& initialMessage)
 {
-    TInputMsg window(clock, owner);
+    TInputMsg window(settings, owner);
     if (!initialMessage.isEmpty())
         window.setMessage(initialMessage);
     window.exec();

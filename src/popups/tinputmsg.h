@@ -8,7 +8,7 @@ class QPushButton;
 class QSpinBox;
 class QToolButton;
 class QWidget;
-class TSmallClock;
+class SettingsService;
 
 /// What the editor takes from one use of the message input window.
 struct InputMsgResult
@@ -24,7 +24,7 @@ class TInputMsg : public QDialog
     Q_OBJECT
 
 public:
-    explicit TInputMsg(TSmallClock& clock, QWidget* parent = nullptr);
+    explicit TInputMsg(SettingsService& settings, QWidget* parent = nullptr);
 
     /// Puts a remembered message (CR LF line breaks) into the text box.
     void setMessage(const QString& message);
@@ -34,7 +34,7 @@ public:
     bool ContinueProcess() const { return m_addConfirmed; }
 
     /// Creates the window, shows it modally and takes its results.
-    static InputMsgResult run(TSmallClock& clock, QWidget* owner, const QString& initialMessage);
+    static InputMsgResult run(SettingsService& settings, QWidget* owner, const QString& initialMessage);
 
     QPlainTextEdit* mMsgIs = nullptr;
     QWidget* ToolBar1 = nullptr;
@@ -62,7 +62,7 @@ private:
     void FormCloseQuery();
     void imageButtonClick(QToolButton* button, qint16 tag);
 
-    TSmallClock& m_clock;
+    SettingsService& m_settings;
     qint16 m_imageIndexChoice = -1;
     bool m_addConfirmed = false;
 };

@@ -1,11 +1,12 @@
 #include "popups/tmsgout.h"
 
-#include "clock/tsmallclock.h"
+#include "core/settingvalues.h"
 #include "core/vocabulary.h"
 #include "platform/clock.h"
+#include "platform/settingsservice.h"
 #include "popups/popupwindow.h"
-#include "settings/settingvalues.h"
 #include "widgets/dropdowncombobox.h"
+#include "widgets/programicon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,12 +31,13 @@ int messageWindowCount()
 }
 } // namespace
 
-TMsgOut::TMsgOut(const PlatformServices& services, TSmallClock& clock, QWidget* mainWindow,
-                 std::function<QString(const QDateTime&)> titleClock, QWidget* parent)
+TMsgOut::TMsgOut(const PlatformServices& services, SettingsService& settings, QWidget* desktopClock,
+                 QWidget* mainWindow, std::function<QString(const QDateTime&)> titleClock, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , m_services(services)
-    , m_clock(clock)
+    , m_settings(settings)
+    , m_desktopClock(desktopClock)
     , m_mainWindow(mainWindow)
     , m_titleClock(std::move(titleClock))
 {
@@ -117,7 +119,7 @@ void TMsgOut::buildControls()
 
 void TMsgOut::FormCreate()
 {
-    setWindowIcon(m_clock.windowIcon());
+    setWindowIcon(programIcon());
     mMsg->clear();
     m_lostFocus = false;
     m_snooze.cancel();
@@ -126,8 +128,8 @@ void TMsgOut::FormCreate()
     cbPlayTimes->setCurrentIndex(0);
 
     bringToFront(*this);
-    if (m_clock.isShowing())
-        m_clock.activateWindow();
+    if (clockShowing())
+        m_desktopClock->activateWindow();
 
     const QScreen* screen = this->screen();
     if (screen && screen->logicalDotsPerInch() <= 96)
@@ -138,7 +140,7 @@ void TMsgOut::FormCreate()
 
     m_windowNumber = messageWindowCount();
 
-    if (const auto fontSize = SettingValues::intInRange(m_clock.readSetting(SettingNames::MsgFontSize), 7, 128)) {
+    if (const auto fontSize = m_settings.integer(SettingNames::MsgFontSize, 7, 128)) {
         QFont font = mMsg->font();
         font.setPointSize(*fontSize);
         mMsg->setFont(font);
@@ -202,14 +204,19 @@ void TMsgOut::btnOKClick()
     giveFocusAway();
 }
 
+bool TMsgOut::clockShowing() const
+{
+    return m_desktopClock && m_desktopClock->isVisible();
+}
+
 void TMsgOut::giveFocusAway()
 {
-    if (m_clock.isShowing())
-        m_clock.activateWindow();
+    if (clockShowing())
+        m_desktopClock->activateWindow();
     else if (m_mainWindow && m_mainWindow->isVisible())
         m_mainWindow->activateWindow();
-    if (m_clock.isShowing())
-        m_clock.ShowOnTop();
+    if (clockShowing())
+        showOnTop(*m_desktopClock);
 }
 
 void TMsgOut::closeEvent(QCloseEvent* event)
@@ -236,8 +243,8 @@ void TMsgOut::FormResize()
     if (normal && m_resizeSeen) {
         m_lostFocus = true;
         setStaysOnTop(*this, false);
-        if (m_clock.isShowing())
-            m_clock.ShowOnTop();
+        if (clockShowing())
+            showOnTop(*m_desktopClock);
     }
     m_resizeSeen = true;
 }

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 
 class DropDownComboBox;
@@ -14,7 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTimer;
-class TSmallClock;
+class SettingsService;
 
 /// The window that shows a fired alarm's message. It stays in front until the user attends
 /// to it and can hide itself and come back, asking for the song again, after a number of
@@ -24,8 +25,9 @@ class TMsgOut : public QDialog
     Q_OBJECT
 
 public:
-    /// titleClock formats a moment the way the main window's caption shows it.
-    TMsgOut(const PlatformServices& services, TSmallClock& clock, QWidget* mainWindow,
+    /// titleClock formats a moment the way the main window's caption shows it. The desktop clock,
+    /// when showing, or else the main window takes the focus when the window goes away.
+    TMsgOut(const PlatformServices& services, SettingsService& settings, QWidget* desktopClock, QWidget* mainWindow,
             std::function<QString(const QDateTime&)> titleClock, QWidget* parent = nullptr);
 
     void setMessage(const QString& text);
@@ -58,10 +60,12 @@ private:
     bool SpinEdit1KeyPress(const QKeyEvent& key);
     void buildControls();
     void giveFocusAway();
+    bool clockShowing() const;
     int currentMinute() const;
 
     PlatformServices m_services;
-    TSmallClock& m_clock;
+    SettingsService& m_settings;
+    QPointer<QWidget> m_desktopClock;
     QWidget* m_mainWindow;
     std::function<QString(const QDateTime&)> m_titleClock;
 

@@ -1,8 +1,8 @@
 #include "popups/twarning.h"
 
-#include "clock/tsmallclock.h"
 #include "core/programinfo.h"
 #include "popups/popupwindow.h"
+#include "widgets/programicon.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QStyle>
 
-TWarning::TWarning(TSmallClock& clock, QWidget* parent)
+TWarning::TWarning(QWidget* desktopClock, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint)
-    , m_clock(clock)
+    , m_desktopClock(desktopClock)
 {
     setObjectName(QStringLiteral("TWarning"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,7 +50,7 @@ TWarning::TWarning(TSmallClock& clock, QWidget* parent)
 
 void TWarning::FormCreate()
 {
-    setWindowIcon(m_clock.windowIcon());
+    setWindowIcon(programIcon());
     setWindowTitle(ProgramInfo::title());
     adjustSize();
     centreOnScreen(*this);
@@ -82,5 +82,6 @@ void TWarning::closeEvent(QCloseEvent* event)
 
 void TWarning::FormCloseQuery()
 {
-    m_clock.ShowOnTop();
+    if (m_desktopClock)
+        showOnTop(*m_desktopClock);
 }

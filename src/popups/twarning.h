@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
-class TSmallClock;
 
 /// A small stay-on-top notice of a sound problem. Each one is independent and deletes itself
 /// when closed.
@@ -13,7 +13,8 @@ class TWarning : public QDialog
     Q_OBJECT
 
 public:
-    explicit TWarning(TSmallClock& clock, QWidget* parent = nullptr);
+    /// desktopClock goes back on top when the warning closes.
+    explicit TWarning(QWidget* desktopClock, QWidget* parent = nullptr);
 
     /// Shown as plain text; what does not fit the label is cut off, the window does not grow.
     void setText(const QString& text);
@@ -31,7 +32,7 @@ private:
     void FormCreate();
     void FormCloseQuery();
 
-    TSmallClock& m_clock;
+    QPointer<QWidget> m_desktopClock;
     QLabel* imgWarn = nullptr;
     QLabel* lblWarn = nullptr;
     QPushButton* btnOK = nullptr;

@@ -1,13 +1,15 @@
 #include "settings/tsetup.h"
 
-#include "clock/tsmallclock.h"
 #include "core/programinfo.h"
+#include "core/settingvalues.h"
 #include "platform/autostartentry.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/settingsservice.h"
+#include "popups/popupwindow.h"
 #include "settings/settingcheckbox.h"
-#include "settings/settingvalues.h"
 #include "widgets/dropdowncombobox.h"
+#include "widgets/programicon.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -69,10 +71,13 @@ int pointSizeOf(const QFont& font)
 
 } // namespace
 
-TSetUp::TSetUp(const PlatformServices& services, TSmallClock& clock, QWidget* parent)
+TSetUp::TSetUp(const PlatformServices& services, SettingsService& settings, QString programDir, QWidget* desktopClock,
+               QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
     , m_services(services)
-    , m_clock(clock)
+    , m_settings(settings)
+    , m_programDir(std::move(programDir))
+    , m_desktopClock(desktopClock)
     , m_fontChooser(runFontDialog)
     , m_dialogFont(QStringLiteral("MS Sans Serif"), 8)
 {
@@ -81,6 +86,7 @@ TSetUp::TSetUp(const PlatformServices& services, TSmallClock& clock, QWidget* pa
     buildControls();
     FormCreate();
     connectSaveSteps();
+    connectAnnouncements();
 }
 
 QStringList TSetUp::datePatterns()
@@ -208,7 +214,7 @@ void TSetUp::FormCreate()
     edSeparator->clear();
     edThisSeparator->clear();
 
-    setWindowIcon(m_clock.windowIcon());
+    setWindowIcon(programIcon());
     pcSettings->setCurrentWidget(tabSound);
     const QScreen* display = screen();
     if (display && display->logicalDotsPerInch() <= 96)
@@ -224,32 +230,32 @@ void TSetUp::FormCreate()
 
 void TSetUp::LoadSettings()
 {
-    using namespace SettingValues;
-    if (flagDefaultOff(read(SettingNames::CheckStartup)))
+    using namespace SettingNames;
+    if (m_settings.flag(CheckStartup))
         chkStartup->setChecked(true);
-    if (flagDefaultOff(read(SettingNames::CheckSeparator)))
+    if (m_settings.flag(CheckSeparator))
         chkThisSeparator->setChecked(true);
-    if (const QString separator = read(SettingNames::Separator); !separator.isEmpty())
+    if (const QString separator = read(Separator); !separator.isEmpty())
         edThisSeparator->setText(separator);
-    if (flagDefaultOff(read(SettingNames::CheckDateFormat)))
+    if (m_settings.flag(CheckDateFormat))
         chkThisFormat->setChecked(true);
-    if (const QString format = read(SettingNames::DateFormat); !format.isEmpty() && cbDateFormat->count() > 0) {
+    if (const QString format = read(DateFormat); !format.isEmpty() && cbDateFormat->count() > 0) {
         cbDateFormatDropDown();
         if (const int index = cbDateFormat->findText(format); index >= 0)
             cbDateFormat->setCurrentIndex(index);
     }
-    if (flagDefaultOff(read(SettingNames::CheckRemoveAlarm)))
+    if (m_settings.flag(CheckRemoveAlarm))
         chkRemove->setChecked(true);
-    chkSoundOn->setChecked(flagDefaultOn(read(SettingNames::CheckSoundOn)));
-    chkShowErrMsg->setChecked(flagDefaultOn(read(SettingNames::CheckShowErrMsg)));
-    if (flagDefaultOff(read(SettingNames::BusyMCISwapIntSpeaker)))
+    chkSoundOn->setChecked(m_settings.flag(CheckSoundOn));
+    chkShowErrMsg->setChecked(m_settings.flag(CheckShowErrMsg));
+    if (m_settings.flag(BusyMCISwapIntSpeaker))
         chkSwap->setChecked(true);
-    chkInTray->setChecked(flagDefaultOff(read(SettingNames::CheckInTray)));
-    if (const QString name = read(SettingNames::MainListFontName); !name.isEmpty())
+    chkInTray->setChecked(m_settings.flag(CheckInTray));
+    if (const QString name = read(MainListFontName); !name.isEmpty())
         edFontName->setText(name);
-    if (const QString size = read(SettingNames::MainListFontSize); !size.isEmpty())
+    if (const QString size = read(MainListFontSize); !size.isEmpty())
         edFontSize->setText(size);
-    chkChimeAtMin->setChecked(flagDefaultOff(read(SettingNames::CheckChimeAtMin)));
+    chkChimeAtMin->setChecked(m_settings.flag(CheckChimeAtMin));
 }
 
 void TSetUp::connectSaveSteps()
@@ -265,6 +271,18 @@ void TSetUp::connectSaveSteps()
     connect(chkInTray, &SettingCheckBox::saveRequested, this, &TSetUp::ApplyTrayIcon);
 }
 
+// Every way a control can change, the program's own setChecked() included, announces the options.
+void TSetUp::connectAnnouncements()
+{
+    const auto announce = [this] { emit optionsChanged(options()); };
+    QCheckBox* const boxes[] = {chkSoundOn, chkShowErrMsg, chkSwap,       chkRemove,       chkChimeAtMin,
+                                chkStartup, chkInTray,     chkThisFormat, chkThisSeparator};
+    for (QCheckBox* box : boxes)
+        connect(box, &QCheckBox::toggled, this, announce);
+    connect(cbDateFormat, &QComboBox::currentTextChanged, this, announce);
+    connect(edThisSeparator, &QLineEdit::textChanged, this, announce);
+}
+
 void TSetUp::setMainWindow(QWidget* mainWindow)
 {
     m_mainWindow = mainWindow;
@@ -275,39 +293,17 @@ void TSetUp::setFontChooser(FontChooser chooser)
     m_fontChooser = std::move(chooser);
 }
 
-bool TSetUp::soundOn() const
+AlarmOptions TSetUp::options() const
 {
-    return chkSoundOn->isChecked();
-}
-
-bool TSetUp::showErrMsg() const
-{
-    return chkShowErrMsg->isChecked();
-}
-
-bool TSetUp::swapToSpeaker() const
-{
-    return chkSwap->isChecked();
-}
-
-bool TSetUp::removeAfterExecuted() const
-{
-    return chkRemove->isChecked();
-}
-
-bool TSetUp::chimeAtExactMinute() const
-{
-    return chkChimeAtMin->isChecked();
-}
-
-bool TSetUp::loadAtStartup() const
-{
-    return chkStartup->isChecked();
-}
-
-bool TSetUp::showIconInTray() const
-{
-    return chkInTray->isChecked();
+    return {.soundOn = chkSoundOn->isChecked(),
+            .showErrMsg = chkShowErrMsg->isChecked(),
+            .swapToSpeaker = chkSwap->isChecked(),
+            .removeAfterExecuted = chkRemove->isChecked(),
+            .chimeAtExactMinute = chkChimeAtMin->isChecked(),
+            .loadAtStartup = chkStartup->isChecked(),
+            .showIconInTray = chkInTray->isChecked(),
+            .dates = {chkThisFormat->isChecked(), cbDateFormat->currentText(), chkThisSeparator->isChecked(),
+                      edThisSeparator->text()}};
 }
 
 void TSetUp::dropIconInTray()
@@ -316,12 +312,6 @@ void TSetUp::dropIconInTray()
         return;
     chkInTray->setChecked(false);
     writeFlag(SettingNames::CheckInTray, chkInTray);
-}
-
-DateDisplayOptions TSetUp::dateDisplayOptions() const
-{
-    return {chkThisFormat->isChecked(), cbDateFormat->currentText(), chkThisSeparator->isChecked(),
-            edThisSeparator->text()};
 }
 
 void TSetUp::closeEvent(QCloseEvent* event)
@@ -343,9 +333,9 @@ void TSetUp::mnuCloseClick()
 {
     emit aboutToClose();
     hide();
-    if (m_clock.isShowing()) {
-        m_clock.ShowOnTop();
-        m_clock.activateWindow();
+    if (m_desktopClock && m_desktopClock->isVisible()) {
+        showOnTop(*m_desktopClock);
+        m_desktopClock->activateWindow();
     } else if (m_mainWindow && m_mainWindow->isVisible()) {
         m_mainWindow->activateWindow();
     }
@@ -418,8 +408,8 @@ void TSetUp::btnApplyMiscClick()
 void TSetUp::ApplyStartup()
 {
     const QString name = ProgramInfo::title();
-    const bool ok = chkStartup->isChecked() ? AddRunEntry(name, m_clock.programDir() + QStringLiteral("zibac"))
-                                            : RemoveRunEntry(name);
+    const bool ok =
+        chkStartup->isChecked() ? AddRunEntry(name, m_programDir + QStringLiteral("zibac")) : RemoveRunEntry(name);
     if (!ok)
         chkStartup->setChecked(!m_services.autostart->programPath(name).isEmpty());
     writeFlag(SettingNames::CheckStartup, chkStartup);
@@ -458,15 +448,15 @@ void TSetUp::reportRunEntryFailure()
 
 bool TSetUp::writeFlag(const QString& name, const QCheckBox* box)
 {
-    return write(name, SettingValues::flagText(box->isChecked()));
+    return m_settings.writeFlag(name, box->isChecked());
 }
 
 QString TSetUp::read(const QString& name) const
 {
-    return m_clock.readSetting(name);
+    return m_settings.ReadIniFromReg(name);
 }
 
 bool TSetUp::write(const QString& name, const QString& value)
 {
-    return m_clock.writeSetting(name, value);
+    return m_settings.WriteIniToReg(name, value);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alarms/dateformats.h"
 #include "platform/platformservices.h"
+#include "settings/alarmoptions.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -18,7 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class SettingCheckBox;
-class TSmallClock;
+class SettingsService;
 
 /// The settings window. Created once at start and hidden; its controls are the program's live
 /// copy of the options, and every change is stored the moment it is made.
@@ -30,27 +30,25 @@ public:
     /// Asks the user for a font, starting from current; empty on Cancel.
     using FontChooser = std::function<std::optional<QFont>(const QFont& current, QWidget* parent)>;
 
-    TSetUp(const PlatformServices& services, TSmallClock& clock, QWidget* parent = nullptr);
+    /// programDir: the program folder, ending in a separator. desktopClock goes back on top and
+    /// takes the focus on Close when it is showing.
+    TSetUp(const PlatformServices& services, SettingsService& settings, QString programDir, QWidget* desktopClock,
+           QWidget* parent = nullptr);
 
     /// The window that gets the focus on Close when the desktop clock is not showing.
     void setMainWindow(QWidget* mainWindow);
     void setFontChooser(FontChooser chooser);
 
-    bool soundOn() const;
-    bool showErrMsg() const;
-    bool swapToSpeaker() const;
-    bool removeAfterExecuted() const;
-    bool chimeAtExactMinute() const;
-    bool loadAtStartup() const;
-    bool showIconInTray() const;
+    /// The options as the controls hold them now; optionsChanged() tells of every change.
+    AlarmOptions options() const;
     /// There is no notification area: unticks "Show icon in tray" and stores that, so that the
     /// next start does not try again.
     void dropIconInTray();
-    DateDisplayOptions dateDisplayOptions() const;
 
     static QStringList datePatterns();
 
 signals:
+    void optionsChanged(const AlarmOptions& options);
     /// Close was chosen: the main window refreshes its date format and effective-date label.
     void aboutToClose();
     void trayIconSwitched(bool on);
@@ -75,6 +73,7 @@ private:
     void buildControls();
     void LoadSettings();
     void connectSaveSteps();
+    void connectAnnouncements();
     void ApplyStartup();
     void ApplyTrayIcon();
     bool AddRunEntry(const QString& name, const QString& path);
@@ -85,7 +84,9 @@ private:
     bool write(const QString& name, const QString& value);
 
     PlatformServices m_services;
-    TSmallClock& m_clock;
+    SettingsService& m_settings;
+    QString m_programDir;
+    QPointer<QWidget> m_desktopClock;
     QPointer<QWidget> m_mainWindow;
     FontChooser m_fontChooser;
     QFont m_dialogFont;

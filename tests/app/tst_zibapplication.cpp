@@ -75,7 +75,7 @@ void TestZibApplication::secondInstanceIsRefused()
     FakePlatform p;
     FakeInstanceLock lock;
     lock.free = false;
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::AlreadyRunning);
     QCOMPARE(p.dialogs.beeps, 1);
     QCOMPARE(p.dialogs.texts(), QStringList{"Zib Alarm Clock is already running."});
@@ -90,7 +90,7 @@ void TestZibApplication::firstRunCreatesTheFile()
     FakePlatform p;
     FakeInstanceLock lock;
     p.dialogs.answers = {QStringLiteral("events")};
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     QCOMPARE(p.dialogs.prompts.size(), 1);
     QCOMPARE(p.dialogs.prompts.first().caption, QStringLiteral("Zib Alarm Clock v2.2"));
@@ -106,7 +106,7 @@ void TestZibApplication::firstRunCreatesTheFile()
     // The next start does not ask.
     FakeDialogs& dialogs = p.dialogs;
     dialogs.reset();
-    ZibApplication again(p.services(), p.programFolder.path());
+    ZibApplication again(p.services(), p.settingsService, p.programDir());
     QCOMPARE(again.start(lock), ZibApplication::StartResult::Running);
     QVERIFY(dialogs.prompts.isEmpty());
 }
@@ -119,7 +119,7 @@ void TestZibApplication::firstRunRefusals()
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
     p.dialogs.answers = {QStringLiteral("c:events"), QStringLiteral("taken"), QStringLiteral("events.acl")};
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     QCOMPARE(p.dialogs.prompts.size(), 3);
     QCOMPARE(p.dialogs.texts(), QStringList({"Filename may not include below characters.\r\n\\ / : * ? \" < > |",
@@ -136,7 +136,7 @@ void TestZibApplication::firstRunWithoutAnswerEnds()
     FakePlatform p;
     FakeInstanceLock lock;
     p.dialogs.answers = {std::nullopt};
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::NoEventsFile);
     QCOMPARE(p.dialogs.texts(), QStringList{"Received empty string or Cancel command. This will end the program"});
     QCOMPARE(p.dialogs.beeps, 1);
@@ -150,7 +150,7 @@ void TestZibApplication::storedNameOfMissingFileStartsEmpty()
     FakePlatform p;
     FakeInstanceLock lock;
     p.settings.values["AlarmEventsFile"] = "gone.acl";
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     QVERIFY(p.dialogs.prompts.isEmpty());
     QVERIFY(p.dialogs.boxes.isEmpty());
@@ -163,7 +163,7 @@ void TestZibApplication::readsSettingsInCreationOrder()
     FakePlatform p;
     FakeInstanceLock lock;
     p.settings.values["AlarmEventsFile"] = "events.acl";
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     const QStringList reads = p.settings.reads;
     // The settings window reads its options before the main window reads its own, and the
@@ -188,7 +188,7 @@ void TestZibApplication::badLinesOpenTheReportAndKeepABackup()
     file.write(content);
     file.close();
 
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     QCOMPARE(app.mainWindow()->alarms().rowCount(), 1);
     QCOMPARE(fileBytes(p.programFile("events.bak")), content);

@@ -83,7 +83,7 @@ void TestTSmallClock::cleanup()
 
 TSmallClock& TestTSmallClock::create()
 {
-    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->programFolder.path());
+    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->settingsService);
     return *m_clock;
 }
 
@@ -129,7 +129,6 @@ void TestTSmallClock::firstStartDefaults()
     QVERIFY(child<TLabel3D>("lblDate")->isHidden());
     QCOMPARE(child<TLabel3D>("lblDT")->width(), 125);
     QVERIFY(m_platform->settings.writes.isEmpty());
-    QCOMPARE(clock.programDir(), m_platform->programDir());
 }
 
 void TestTSmallClock::storedChoicesAreApplied()
@@ -471,7 +470,7 @@ void TestTSmallClock::startShowsTheClockWhenOnAndWiresItToTheMainWindow()
     QVERIFY(events.open(QIODevice::WriteOnly));
     events.close();
     FreeLock lock;
-    ZibApplication app(p.services(), p.programFolder.path());
+    ZibApplication app(p.services(), p.settingsService, p.programDir());
     QCOMPARE(app.start(lock), ZibApplication::StartResult::Running);
     TSmallClock& clock = *app.clock();
     QTEST(clock.isVisible(), "shown");

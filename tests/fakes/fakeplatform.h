@@ -10,6 +10,7 @@
 #include "faketrayiconhost.h"
 #include "fakewaveplayer.h"
 #include "platform/platformservices.h"
+#include "platform/settingsservice.h"
 #include "platform/taskbarbutton.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@ struct FakePlatform
     FakeShell shell;
     FakeAutostartEntry autostart;
     FakeTrayIconHost tray;
+    SettingsService settingsService{settings, dialogs};
     QTemporaryDir programFolder;
 
     PlatformServices services()

@@ -27,9 +27,11 @@ struct MainWindowFixture
     /// The windows as created, before the first load.
     TfrmMain& create()
     {
-        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
-        setup = std::make_unique<TSetUp>(platform.services(), *clock);
-        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
+        clock = std::make_unique<TSmallClock>(platform.services(), platform.settingsService);
+        setup =
+            std::make_unique<TSetUp>(platform.services(), platform.settingsService, platform.programDir(), clock.get());
+        window = std::make_unique<TfrmMain>(platform.services(), platform.settingsService, platform.programDir(),
+                                            *clock, *setup);
         return *window;
     }
     /// The windows after start-up: the list loaded and the main timer running.

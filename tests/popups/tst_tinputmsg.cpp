@@ -1,4 +1,3 @@
-#include "clock/tsmallclock.h"
 #include "fakeplatform.h"
 #include "popups/tinputmsg.h"
 
@@ -29,14 +28,11 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<TSmallClock> m_clock;
 };
 
 void TestTInputMsg::init()
 {
-    m_clock.reset();
     m_platform = std::make_unique<FakePlatform>();
-    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->programFolder.path());
 }
 
 void TestTInputMsg::storedFontSize_data()
@@ -57,7 +53,7 @@ void TestTInputMsg::storedFontSize()
     QFETCH(int, size);
     if (!stored.isNull())
         m_platform->settings.values["Msg Font Size"] = stored;
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     QCOMPARE(window.SpinEdit1->value(), size);
     QCOMPARE(window.mMsgIs->font().pointSize(), size);
     QCOMPARE(window.windowTitle(), QStringLiteral("Input Message"));
@@ -69,7 +65,7 @@ void TestTInputMsg::storedFontSize()
 
 void TestTInputMsg::sizeBoxSetsTheFont()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.SpinEdit1->selectAll();
     QTest::keyClicks(window.SpinEdit1, "127");
     QCOMPARE(window.mMsgIs->font().pointSize(), 127);
@@ -80,7 +76,7 @@ void TestTInputMsg::sizeBoxSetsTheFont()
 
 void TestTInputMsg::addKeepsLineBreaksAsCrLf()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.setMessage("first\r\nsecond");
     QCOMPARE(window.mMsgIs->toPlainText(), QStringLiteral("first\nsecond"));
     window.mMsgIs->moveCursor(QTextCursor::End);
@@ -97,7 +93,7 @@ void TestTInputMsg::addKeepsLineBreaksAsCrLf()
 
 void TestTInputMsg::cancelForgetsTheText()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.show();
     QTest::keyClicks(window.mMsgIs, "note");
     window.SpinEdit1->setValue(33);
@@ -110,7 +106,7 @@ void TestTInputMsg::cancelForgetsTheText()
 
 void TestTInputMsg::titleBarCloseKeepsTheText()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.show();
     QTest::keyClicks(window.mMsgIs, "note");
     QVERIFY(window.close());
@@ -121,7 +117,7 @@ void TestTInputMsg::titleBarCloseKeepsTheText()
 
 void TestTInputMsg::escapeDoesNotClose()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.show();
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(window.isVisible());
@@ -130,7 +126,7 @@ void TestTInputMsg::escapeDoesNotClose()
 
 void TestTInputMsg::atMostOnePicture()
 {
-    TInputMsg window(*m_clock);
+    TInputMsg window(m_platform->settingsService);
     window.btn2->setChecked(true);
     QMetaObject::invokeMethod(&window, "btn2Click");
     QCOMPARE(window.VarOfIndexOfBtn(), qint16(1));
@@ -154,7 +150,7 @@ void TestTInputMsg::runShowsTheWindowModally()
         shown = window->mMsgIs->toPlainText();
         QTest::mouseClick(window->btnSave, Qt::LeftButton);
     });
-    const InputMsgResult result = TInputMsg::run(*m_clock, &owner, "one\r\ntwo");
+    const InputMsgResult result = TInputMsg::run(m_platform->settingsService, &owner, "one\r\ntwo");
     QCOMPARE(shown, QStringLiteral("one\ntwo"));
     QVERIFY(result.confirmed);
     QCOMPARE(result.message, QStringLiteral("one\r\ntwo"));

@@ -71,7 +71,7 @@ void TestTMsgOut::init()
 {
     m_platform = std::make_unique<FakePlatform>();
     m_platform->clock.set(at(10, 15, 0));
-    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->programFolder.path());
+    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->settingsService);
     m_mainWindow = std::make_unique<QWidget>();
     m_mainWindow->setWindowTitle(QStringLiteral("Zib Alarm Clock v2.2"));
 }
@@ -88,7 +88,8 @@ void TestTMsgOut::cleanup()
 
 TMsgOut* TestTMsgOut::newWindow(bool show)
 {
-    auto* window = new TMsgOut(m_platform->services(), *m_clock, m_mainWindow.get(), titleClock);
+    auto* window =
+        new TMsgOut(m_platform->services(), m_platform->settingsService, m_clock.get(), m_mainWindow.get(), titleClock);
     m_windows.append(window);
     if (show) {
         window->show();

@@ -36,7 +36,7 @@ private:
 void TestTWarning::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->programFolder.path());
+    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->settingsService);
 }
 
 void TestTWarning::cleanup()
@@ -50,7 +50,7 @@ void TestTWarning::cleanup()
 
 TWarning* TestTWarning::newWarning(const QString& text)
 {
-    auto* warning = new TWarning(*m_clock);
+    auto* warning = new TWarning(m_clock.get());
     m_warnings.append(warning);
     warning->setText(text);
     warning->show();

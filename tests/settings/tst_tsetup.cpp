@@ -66,12 +66,14 @@ private:
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<TSmallClock> m_clock;
     std::unique_ptr<TSetUp> m_window;
+    /// What the window last told the rest of the program.
+    AlarmOptions m_announced;
 };
 
 void TestTSetUp::init()
 {
     m_platform = std::make_unique<FakePlatform>();
-    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->programFolder.path());
+    m_clock = std::make_unique<TSmallClock>(m_platform->services(), m_platform->settingsService);
 }
 
 void TestTSetUp::cleanup()
@@ -86,7 +88,10 @@ void TestTSetUp::create(const Values& stored)
     m_platform->settings.values = stored;
     m_platform->settings.reads.clear();
     m_platform->settings.writes.clear();
-    m_window = std::make_unique<TSetUp>(m_platform->services(), *m_clock);
+    m_window = std::make_unique<TSetUp>(m_platform->services(), m_platform->settingsService, m_platform->programDir(),
+                                        m_clock.get());
+    connect(m_window.get(), &TSetUp::optionsChanged, this,
+            [this](const AlarmOptions& options) { m_announced = options; });
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -111,18 +116,18 @@ void TestTSetUp::firstRunDefaults()
     QVERIFY(m_platform->settings.writes.isEmpty());
     QCOMPARE(m_platform->autostart.adds + m_platform->autostart.removes, 0);
 
-    QVERIFY(m_window->soundOn());
-    QVERIFY(m_window->showErrMsg());
-    QVERIFY(!m_window->swapToSpeaker());
-    QVERIFY(!m_window->removeAfterExecuted());
-    QVERIFY(!m_window->chimeAtExactMinute());
-    QVERIFY(!m_window->loadAtStartup());
-    QVERIFY(!m_window->showIconInTray());
-    const DateDisplayOptions options = m_window->dateDisplayOptions();
-    QVERIFY(!options.useFormat);
-    QCOMPARE(options.format, "dd/mm/yyyy");
-    QVERIFY(!options.useSeparator);
-    QVERIFY(options.separator.isEmpty());
+    const AlarmOptions options = m_window->options();
+    QVERIFY(options.soundOn);
+    QVERIFY(options.showErrMsg);
+    QVERIFY(!options.swapToSpeaker);
+    QVERIFY(!options.removeAfterExecuted);
+    QVERIFY(!options.chimeAtExactMinute);
+    QVERIFY(!options.loadAtStartup);
+    QVERIFY(!options.showIconInTray);
+    QVERIFY(!options.dates.useFormat);
+    QCOMPARE(options.dates.format, "dd/mm/yyyy");
+    QVERIFY(!options.dates.useSeparator);
+    QVERIFY(options.dates.separator.isEmpty());
     QCOMPARE(patterns(), TSetUp::datePatterns());
     QVERIFY(!control("chkThisSeparator")->isEnabled());
     QVERIFY(!control("edThisSeparator")->isEnabled());
@@ -281,7 +286,7 @@ void TestTSetUp::rightClickOnStartupRepeatsEntry()
     auto& autostart = m_platform->autostart;
 
     QTest::mouseClick(control("chkStartup"), Qt::RightButton);
-    QCOMPARE(m_window->loadAtStartup(), checked);
+    QCOMPARE(m_window->options().loadAtStartup, checked);
     QCOMPARE(autostart.adds, checked ? 1 : 0);
     QCOMPARE(autostart.removes, checked ? 0 : 1);
     QCOMPARE(autostart.programPath(ProgramInfo::title()), checked ? m_platform->programDir() + "zibac" : QString());
@@ -333,7 +338,7 @@ void TestTSetUp::runEntryFailure()
         QCOMPARE(boxes[0].caption, "Zib Alarm Clock v2.2");
         QCOMPARE(boxes[0].icon, Dialogs::Icon::None);
     }
-    QCOMPARE(m_window->loadAtStartup(), checkedAfter);
+    QCOMPARE(m_window->options().loadAtStartup, checkedAfter);
     QCOMPARE(m_platform->settings.writes, QStringList{"Check Startup"});
     QCOMPARE(m_platform->settings.values.value("Check Startup"), checkedAfter ? "1" : "0");
 }
@@ -365,7 +370,8 @@ void TestTSetUp::separatorTypedRewritesPatterns()
     QCOMPARE(patterns().join(' '), "dd.mm.yyyy mm.dd.yyyy yyyy.mm.dd yyyy.dd.mm dd.mm.yy mm.dd.yy yy.mm.dd yy.dd.mm");
     QCOMPARE(settings.values.value("Separator"), ".");
     QCOMPARE(settings.values.value("Date Format"), "mm.dd.yyyy");
-    QCOMPARE(m_window->dateDisplayOptions().format, "mm.dd.yyyy");
+    QCOMPARE(m_announced.dates.format, "mm.dd.yyyy");
+    QCOMPARE(m_announced.dates.separator, ".");
 
     // Any key released in a filled field writes both again.
     settings.writes.clear();
@@ -435,7 +441,7 @@ void TestTSetUp::uncheckingFormatDisablesSeparator()
     QCOMPARE(m_platform->settings.values.value("Check Date Format"), "0");
     QCOMPARE(m_platform->settings.values.value("Check Separator"), "1");
     QCOMPARE(m_platform->settings.values.value("Separator"), "-");
-    QVERIFY(!m_window->dateDisplayOptions().useFormat);
+    QVERIFY(!m_announced.dates.useFormat);
 
     QTest::mouseClick(control("chkThisFormat"), Qt::LeftButton);
     QVERIFY(control("chkThisSeparator")->isEnabled());

@@ -54,15 +54,18 @@ struct Fixture
     std::unique_ptr<TSetUp> setup;
     std::unique_ptr<TfrmMain> window;
 
-    explicit Fixture(const QTime& start = QTime(9, 59, 59))
+    explicit Fixture(const QTime& start = QTime(9, 59, 59), const QMap<QString, QString>& stored = {})
     {
         platform.clock.set(QDateTime(today, start));
+        platform.settings.values = stored;
         platform.settings.values["AlarmEventsFile"] = "events.acl";
         touch(QStringLiteral("bell.wav"));
         touch(QStringLiteral("gong.wav"));
-        clock = std::make_unique<TSmallClock>(platform.services(), platform.programFolder.path());
-        setup = std::make_unique<TSetUp>(platform.services(), *clock);
-        window = std::make_unique<TfrmMain>(platform.services(), *clock, *setup);
+        clock = std::make_unique<TSmallClock>(platform.services(), platform.settingsService);
+        setup =
+            std::make_unique<TSetUp>(platform.services(), platform.settingsService, platform.programDir(), clock.get());
+        window = std::make_unique<TfrmMain>(platform.services(), platform.settingsService, platform.programDir(),
+                                            *clock, *setup);
         window->cbTestSongs->setCurrentText(QStringLiteral("bell"));
     }
     ~Fixture()
@@ -123,6 +126,7 @@ private slots:
     void removalAfterFiring_data();
     void removalAfterFiring();
     void messageWindowTextAndNumber();
+    void soundOffStillShowsMessage_data();
     void soundOffStillShowsMessage();
     void missingSongWarns();
     void commandHandedToRunner_data();
@@ -288,10 +292,19 @@ void TestTfrmMainTrigger::messageWindowTextAndNumber()
     QVERIFY(f.platform.taskbar.isShown());
 }
 
+void TestTfrmMainTrigger::soundOffStillShowsMessage_data()
+{
+    QTest::addColumn<bool>("storedOff");
+    QTest::newRow("unticked in the settings window") << false;
+    QTest::newRow("stored off before the start") << true;
+}
+
 void TestTfrmMainTrigger::soundOffStillShowsMessage()
 {
-    Fixture f;
-    f.setOption("chkSoundOn", false);
+    QFETCH(bool, storedOff);
+    Fixture f(QTime(9, 59, 59), storedOff ? QMap<QString, QString>{{"Check Sound On", "0"}} : QMap<QString, QString>{});
+    if (!storedOff)
+        f.setup->findChild<QCheckBox*>("chkSoundOn")->click();
     f.window->cbTestSongs->setCurrentText(QStringLiteral("nothing here"));
     f.start({makeEvent("10:00:00", "None", "Quiet")});
     f.tickAt(QTime(10, 0, 0));

@@ -1,8 +1,8 @@
 // What a screen reader can read and do: the same handlers as the mouse, without waiting on boxes.
 #include "alarms/alarmlistmodel.h"
 #include "clock/tsmallclock.h"
+#include "core/settingvalues.h"
 #include "mainwindowfixture.h"
-#include "settings/settingvalues.h"
 #include "widgets/tlabel3d.h"
 
 #include <QAbstractButton>

@@ -13,6 +13,11 @@ bool flagDefaultOff(const QString& text);
 bool flagDefaultOn(const QString& text);
 /// "1" or "0".
 QString flagText(bool on);
+/// Whether the flag of that name is on when nothing is stored: only "Check Sound On",
+/// "Check ShowErrMsg" and "Clock With Sec" are.
+bool flagDefault(const QString& name);
+/// The stored flag of that name, read with its default.
+bool flag(const QString& name, const QString& text);
 
 /// A decimal integer with an optional leading minus. Empty text, any other character (blanks
 /// included) or a number out of int's range counts as missing.

@@ -1,4 +1,4 @@
-#include "settings/settingvalues.h"
+#include "core/settingvalues.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "settings/settingvalues.h"
+#include "core/settingvalues.h"
 
 #include <algorithm>
 
@@ -17,6 +17,17 @@ bool flagDefaultOn(const QString& text)
 QString flagText(bool on)
 {
     return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+bool flagDefault(const QString& name)
+{
+    return name == SettingNames::CheckSoundOn || name == SettingNames::CheckShowErrMsg ||
+           name == SettingNames::ClockWithSec;
+}
+
+bool flag(const QString& name, const QString& text)
+{
+    return flagDefault(name) ? flagDefaultOn(text) : flagDefaultOff(text);
 }
 
 std::optional<int> integer(const QString& text)

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+/// The program folder for an executable in executableDir: that folder with the platform's
+/// separators, always ending in one. Every file of the program's own is taken from it.
+QString programDirFor(const QString& executableDir);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "alarms/dateformats.h"
+
+/// The options of the settings window that the rest of the program acts on, as values: the
+/// settings window announces them whenever one changes.
+struct AlarmOptions
+{
+    bool soundOn = true;
+    bool showErrMsg = true;
+    bool swapToSpeaker = false;
+    bool removeAfterExecuted = false;
+    bool chimeAtExactMinute = false;
+    bool loadAtStartup = false;
+    bool showIconInTray = false;
+    DateDisplayOptions dates;
+};
