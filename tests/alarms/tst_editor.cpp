@@ -636,7 +636,7 @@ void TestEditor::messageWindowGivesTheRowItsText()
         QTest::keyClicks(window->mMsgIs, "Call");
         QTest::keyClick(window->mMsgIs, Qt::Key_Return);
         QTest::keyClicks(window->mMsgIs, "<b>home</b>");
-        QTest::mouseClick(control<QToolButton>(*window, "btnSave"), Qt::LeftButton);
+        QTest::mouseClick(window->btnSave, Qt::LeftButton);
     });
     QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QVERIFY(seen);

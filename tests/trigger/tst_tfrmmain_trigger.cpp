@@ -5,6 +5,7 @@
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
 #include "fakeplatform.h"
+#include "mainwindowfixture.h"
 #include "popups/tmsgout.h"
 #include "popups/twarning.h"
 #include "settings/tsetup.h"
