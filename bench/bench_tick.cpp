@@ -38,7 +38,7 @@ struct TickFixture
         f.writeEvents(everyDayRows(rows));
         window = &f.start();
         // Ticks come from the benchmark alone.
-        window->MainTimer->stop();
+        control<QTimer>(*window, "MainTimer")->stop();
         window->show();
         QApplication::processEvents();
     }

@@ -2,17 +2,12 @@
 
 #include "alarms/dateformats.h"
 #include "alarms/sortkeys.h"
-#include "alarms/timegrid.h"
 #include "platform/platformservices.h"
 #include "popups/tinputmsg.h"
 #include "settings/alarmoptions.h"
-#include "trigger/chime.h"
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
-#include "widgets/dropdowncombobox.h"
-#include "widgets/updown.h"
 
-#include <QColor>
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -21,30 +16,24 @@
 #include <memory>
 
 class AlarmListModel;
+class AlarmListPanel;
+class ChimeBox;
+class EditorGroup;
 struct AlarmEvent;
 class QAction;
-class QCalendarWidget;
-class QCheckBox;
-class QComboBox;
 class QIcon;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QTableWidget;
 class QTimer;
-class QToolButton;
-class QTreeView;
 class SettingsService;
+class SongBox;
 class TAboutBox;
 class TBTBeeper;
 class TForm2;
 class TSetUp;
 class TSmallClock;
 
-/// The main window: the alarm list, the editor, the song and chime controls and the menu.
-/// Its methods are split by concern over src/app, src/alarms and src/trigger.
+/// The main window: the alarm list, the editor, the song and chime boxes and the menu. It wires
+/// its child widgets together and runs the commands that they announce.
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -79,9 +68,9 @@ public:
 
     // ---- Editor and time grid (src/alarms/tfrmmain_editor.cpp, src/alarms/tfrmmain_timegrid.cpp) ----
     /// The effective date, "yyyy/mm/dd".
-    QString GetFormatChosenDate() const { return ChosenDate; }
+    QString GetFormatChosenDate() const;
     /// The Days of the "Monthly" row last taken into the editor.
-    QString GetThoseDays() const { return ThoseDays; }
+    QString GetThoseDays() const;
     /// Shows the message input window and returns what the user left in it; tests script it.
     std::function<InputMsgResult(const QString& initialMessage)> runInputMsg;
     // ---- end of editor and time grid ----
@@ -98,24 +87,17 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void btnExitClick();
     void mShowClick(); // src/clock/tfrmmain_show.cpp
     void mnuSettingsClick();
     void smACHelpClick();
-    // Song box (src/app/tfrmmain_songbox.cpp)
-    void rbWaveMouseUp();
-    void rbInternalSpeakerMouseUp();
-    void cbTestSongsClick();
-    void cbTestSongsDropDown();
     void ApplicationActivate();
     // Main timer, sound, chime (src/trigger/tfrmmain_trigger.cpp)
     void MainTimerTimer();
     void btnTestSongsClick();
     void btnStopClick();
-    void cbChimeTimeChange();
     // List commands (src/alarms/tfrmmain_listcommands.cpp)
     void sbLoadClick();
     void btnSaveClick();
@@ -133,13 +115,6 @@ private slots:
     void btnAddClick();
     void btnAddMsgClick();
     void btnEditClick();
-    void lblEffectiveDateClick();
-    void MonthCalendar1Click();
-    void MonthCalendar1GetMonthInfo();
-    void cbScheduleExit();
-    void sgTimeSelectCell(int column, int previousColumn);
-    void sgTimeKeyUp();
-    void UpDown1Click(UpDown::Button button);
     // ---- end of editor and time grid ----
     // ---- List sorting, about box and days view (src/alarms/tfrmmain_sort.cpp, src/popups/tfrmmain_popups.cpp) ----
     void lvMainColumnClick(int column);
@@ -150,32 +125,16 @@ private slots:
 private:
     // ---- Editor and time grid ----
     void connectEditor();
-    bool editorEvent(QObject* watched, QEvent* event);
     void ValidateTimeAndAdd(bool withMessage);
     bool AddAlarmEvent(const QString& message, qint16 imageIndex);
     void loadRowIntoEditor(int row);
     void LeaveEditMode();
     void DeleteEditedEvent();
-    void setListCommandsEnabled(bool enabled);
-    void setEditorCaption(const QString& caption);
-    void SetEffectiveDate(const QDate& date);
-    void SetChosenDate(const QDate& date);
-    /// True when the key was taken by the grid's own rules.
-    bool sgTimeKeyPress(QKeyEvent* event);
     bool CheckTimeCells();
-    TimeGridCells gridCells() const;
-    void setGridCells(const TimeGridCells& cells);
-    void ShowTimeInGrid(const QString& time24);
-    QString ThoseDays;
     QString LastMessage;
     bool MessageConsumed = true;
     /// The row on which Editing mode began; it follows the row while rows move or go.
     QPersistentModelIndex EditedIndex;
-    bool MonthInfoRequested = false;
-    /// The current cell has been typed into since it became current: keys extend its text.
-    bool m_gridTyping = false;
-    /// Hands the events of a few editor controls to editorEvent().
-    QObject* m_editorHook = nullptr;
     // ---- end of editor and time grid ----
     // Tray window (src/app/tfrmmain_tray.cpp)
     /// Start-up's choice between the tray and the shown window.
@@ -198,21 +157,11 @@ private:
     void layOutControls();
     void connectListCommands();
     void lvMainSelectItem(bool selected);
-    void lvMainExit();
-    int selectedRow() const;
-    /// The selected row for Copy and Delete; without a selection in the list, a beep and -1.
-    int rowToActOn();
-    /// Removes a row; when the view moves the selection on from it, no row is left chosen.
-    void removeAlarmRow(int row);
     void LoadMainFormSettings();
-    void FillWaveList();
     void SaveSongSettings();
-    void fillSongBox(const QString& outputDevice, const QString& songName);
     void UpDateMyShortDateNDateTimeFormat();
-    void ShowTimeInGrid(const QTime& time);
     QString GetAlarmEventsFileName();
     void refreshEffectiveDateAfterSettings();
-    void setEffectiveDateColours(bool today);
     QString readSetting(const QString& name) const;
     bool writeSetting(const QString& name, const QString& value);
     QString today() const;
@@ -225,36 +174,11 @@ private:
     void showSoundWarning(const QString& text, SoundPlayer::Warning kind);
     void ChimeCheck(int minute);
 
-public:
-    // Controls, by their given names.
-    QTreeView* lvMain = nullptr;
-    QToolButton* sbLoad = nullptr;
-    QToolButton* btnSave = nullptr;
-    QPushButton* btnEdit = nullptr;
-    QToolButton* btnCopy = nullptr;
-    QToolButton* btnDelete = nullptr;
-    QPushButton* btnClearAll = nullptr;
-    QToolButton* btnDisabledAll = nullptr;
-    QGroupBox* gbInp = nullptr;
-    QLabel* lblMain = nullptr;
-    QTableWidget* sgTime = nullptr;
-    UpDown* UpDown1 = nullptr;
-    QComboBox* cbSchedule = nullptr;
-    QComboBox* cbPlayTimes = nullptr;
-    QLineEdit* edRunPara = nullptr;
-    QToolButton* btnTestRunApp = nullptr;
-    QLabel* lblEffectiveDate = nullptr;
-    QPushButton* btnAddMsg = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QCalendarWidget* MonthCalendar1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QRadioButton* rbWave = nullptr;
-    QRadioButton* rbInternalSpeaker = nullptr;
-    DropDownComboBox* cbTestSongs = nullptr;
-    QToolButton* btnTestSongs = nullptr;
-    QToolButton* btnStop = nullptr;
-    QCheckBox* chkSnooze = nullptr;
-    DropDownComboBox* cbChimeTime = nullptr;
+    // Child widgets and the controls that are the window's own.
+    AlarmListPanel* m_list = nullptr;
+    EditorGroup* m_editor = nullptr;
+    SongBox* m_songBox = nullptr;
+    ChimeBox* m_chimeBox = nullptr;
     QPushButton* btnExit = nullptr;
     QTimer* MainTimer = nullptr;
     QAction* mShow = nullptr;
@@ -263,7 +187,6 @@ public:
     QAction* smAbout = nullptr;
     TBTBeeper* BTBeeper1 = nullptr;
 
-private:
     PlatformServices m_services;
     SettingsService& m_settings;
     QString m_programDir;
@@ -278,21 +201,12 @@ private:
     bool m_trayMode = false;
     /// While the loader runs nothing may fire: a partly loaded list must not be saved over the file.
     bool m_loading = false;
-    /// A row is selected and the list has kept the focus since.
-    bool ItemSelected = false;
-    /// The program is removing a row: selection changes are the view's, not the user's.
-    bool m_removingRow = false;
 
-    QString DisplayDateFormat;
-    QString ChosenDate;
     QString LastCheckDate;
     QString LastCheckTime;
-    QColor EffDateFontColor;
-    QColor EffDateBackColor;
     /// Today, as the due scan last stored it; the sort on "PT" reads it.
     QString LastExamineDate;
     SpeakerRepeat m_speakerRepeat;
-    Chime m_chime;
     std::unique_ptr<SoundPlayer> m_sound;
     // ---- List sorting and about box ----
     /// The last clicked column of the list.

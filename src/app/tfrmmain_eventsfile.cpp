@@ -8,9 +8,9 @@
 #include "platform/taskbarbutton.h"
 #include "popups/tmsgout.h"
 #include "settings/tsetup.h"
+#include "widgets/alarmlistpanel.h"
 
 #include <QFileInfo>
-#include <QPushButton>
 
 namespace {
 QString openErrorText(const QString& fileName, const QString& error)
@@ -31,9 +31,9 @@ void TfrmMain::LoadAlarmEvents()
 {
     m_loading = true;
     // The rows are read anew: no edited row and no chosen row outlive them.
-    if (btnEdit->isChecked())
+    if (m_list->isEditing())
         LeaveEditMode();
-    ItemSelected = false;
+    m_list->forgetSelection();
     m_alarms->clear();
     const DateDisplayOptions options = m_options.dates;
     EventsLoadContext context;

@@ -1,81 +1,27 @@
-// The buttons under the alarm list: Load, Save, Copy, Delete, Clear and "Disabled all alarm events",
-// and the selection they act on.
+// The buttons under the alarm list: Load, Save, Copy, Delete, Clear and "Disabled all alarm events".
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"
 #include "platform/dialogs.h"
 #include "platform/taskbarbutton.h"
+#include "widgets/alarmlistpanel.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QItemSelectionModel>
-#include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
-#include <QTreeView>
 
 void TfrmMain::connectListCommands()
 {
-    connect(sbLoad, &QToolButton::clicked, this, &TfrmMain::sbLoadClick);
-    connect(btnSave, &QToolButton::clicked, this, &TfrmMain::btnSaveClick);
-    connect(btnCopy, &QToolButton::clicked, this, &TfrmMain::btnCopyClick);
-    connect(btnDelete, &QToolButton::clicked, this, &TfrmMain::btnDeleteClick);
-    connect(btnClearAll, &QPushButton::clicked, this, &TfrmMain::btnClearAllClick);
-    connect(btnDisabledAll, &QToolButton::clicked, this, &TfrmMain::btnDisabledAllClick);
-    connect(lvMain->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { lvMainSelectItem(lvMain->selectionModel()->hasSelection()); });
-    lvMain->installEventFilter(this);
-}
-
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lvMain && event->type() == QEvent::FocusOut) {
-        // Only a move to another control of this window counts as leaving the list; a menu or
-        // another window taking the keyboard for a while does not.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            lvMainExit();
-    }
-    return QMainWindow::eventFilter(watched, event);
+    connect(m_list, &AlarmListPanel::loadClicked, this, &TfrmMain::sbLoadClick);
+    connect(m_list, &AlarmListPanel::saveClicked, this, &TfrmMain::btnSaveClick);
+    connect(m_list, &AlarmListPanel::copyClicked, this, &TfrmMain::btnCopyClick);
+    connect(m_list, &AlarmListPanel::deleteClicked, this, &TfrmMain::btnDeleteClick);
+    connect(m_list, &AlarmListPanel::clearClicked, this, &TfrmMain::btnClearAllClick);
+    connect(m_list, &AlarmListPanel::disabledAllClicked, this, &TfrmMain::btnDisabledAllClick);
+    connect(m_list, &AlarmListPanel::selectionChangedByUser, this, &TfrmMain::lvMainSelectItem);
 }
 
 void TfrmMain::lvMainSelectItem(bool selected)
 {
-    if (m_removingRow)
-        return;
-    ItemSelected = selected;
-    if (btnEdit->isChecked() && (!selected || selectedRow() != EditedIndex.row()))
+    if (m_list->isEditing() && (!selected || m_list->selectedRow() != EditedIndex.row()))
         LeaveEditMode();
-}
-
-void TfrmMain::removeAlarmRow(int row)
-{
-    // The view selects a neighbour of a selected or current row that goes; the user chose none.
-    const QModelIndex current = lvMain->currentIndex();
-    const bool chosenGoes = lvMain->selectionModel()->isRowSelected(row) || (current.isValid() && current.row() == row);
-    m_removingRow = true;
-    m_alarms->removeAt(row);
-    if (chosenGoes)
-        lvMain->selectionModel()->clearSelection();
-    m_removingRow = false;
-    if (chosenGoes)
-        ItemSelected = false;
-}
-
-void TfrmMain::lvMainExit()
-{
-    ItemSelected = false;
-}
-
-int TfrmMain::selectedRow() const
-{
-    const QModelIndexList rows = lvMain->selectionModel()->selectedRows();
-    int first = -1;
-    for (const QModelIndex& index : rows) {
-        if (first < 0 || index.row() < first)
-            first = index.row();
-    }
-    return first;
 }
 
 void TfrmMain::sbLoadClick()
@@ -91,27 +37,18 @@ void TfrmMain::btnSaveClick()
         m_services.dialogs->inform(QStringLiteral("Data has been saved."), this);
 }
 
-int TfrmMain::rowToActOn()
-{
-    if (!ItemSelected) {
-        m_services.dialogs->beep();
-        return -1;
-    }
-    return selectedRow();
-}
-
 void TfrmMain::btnDeleteClick()
 {
-    const int row = rowToActOn();
+    const int row = m_list->rowToActOn();
     if (row < 0)
         return;
-    removeAlarmRow(row);
+    m_list->removeRow(row);
     SaveAlarmEvents();
 }
 
 void TfrmMain::btnCopyClick()
 {
-    const int row = rowToActOn();
+    const int row = m_list->rowToActOn();
     if (row < 0)
         return;
     AlarmEvent copy = m_alarms->at(row);
@@ -120,7 +57,7 @@ void TfrmMain::btnCopyClick()
     // The copy stays off until the user switches it on.
     copy.enabled = false;
     m_alarms->append(std::move(copy));
-    lvMain->scrollTo(m_alarms->index(m_alarms->rowCount() - 1, 0));
+    m_list->scrollToRow(m_alarms->rowCount() - 1);
     SaveAlarmEvents();
 }
 
@@ -133,16 +70,13 @@ void TfrmMain::btnDisabledAllClick()
 {
     m_services.taskbar->show();
     showAlarmsStateInTray();
-    QPalette palette = lvMain->palette();
-    if (btnDisabledAll->isChecked()) {
+    const bool disabled = m_list->alarmsDisabled();
+    m_list->showAlarmsDisabled(disabled);
+    if (disabled) {
         MainTimer->stop();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Midlight));
-        lvMain->setPalette(palette);
         return;
     }
     restartMainTimer();
-    palette.setColor(QPalette::Base, QApplication::palette(lvMain).color(QPalette::Base));
-    lvMain->setPalette(palette);
     if (!m_alarms->isEmpty()) {
         SaveAlarmEvents();
         sbLoadClick();

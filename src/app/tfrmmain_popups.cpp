@@ -6,9 +6,9 @@
 #include "popups/daystext.h"
 #include "popups/taboutbox.h"
 #include "popups/tdaysvalue.h"
+#include "widgets/alarmlistpanel.h"
 
 #include <QPointer>
-#include <QTreeView>
 
 void TfrmMain::smAboutClick()
 {
@@ -26,7 +26,7 @@ void TfrmMain::smAboutClick()
 
 void TfrmMain::lvMainDblClick()
 {
-    const int row = selectedRow();
+    const int row = m_list->selectedRow();
     if (row < 0)
         return;
     const AlarmEvent& event = m_alarms->at(row);

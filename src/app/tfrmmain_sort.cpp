@@ -3,8 +3,7 @@
 #include "alarms/sortkeys.h"
 #include "app/tfrmmain.h"
 #include "platform/clock.h"
-
-#include <QTreeView>
+#include "widgets/alarmlistpanel.h"
 
 void TfrmMain::lvMainColumnClick(int column)
 {
@@ -23,7 +22,7 @@ void TfrmMain::lvMainColumnClick(int column)
     if (!header)
         return;
     if (column == ColPlayTimes)
-        lvMain->scrollTo(m_alarms->index(0, 0));
+        m_list->scrollToRow(0);
     m_alarms->setPlayTimesHeaderIcon(header->playTimesImage ? m_alarms->images().value(0) : QIcon());
     m_alarms->setHeaderCaption(ColDateTime, header->dateTimeCaption);
     m_alarms->setHeaderCaption(ColSchedule, header->scheduleCaption);

@@ -5,10 +5,10 @@
 #include "platform/trayiconhost.h"
 #include "settings/tsetup.h"
 #include "tray/tform2.h"
+#include "widgets/alarmlistpanel.h"
 
 #include <QAction>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 // A notification area that starts with the desktop can come up some seconds after the program:
@@ -49,7 +49,7 @@ void TfrmMain::TrayWaitTimerTimer()
     }
     if (m_services.tray->available()) {
         TrayWaitTimer->stop();
-        if (createTrayWindow() && btnDisabledAll->isChecked())
+        if (createTrayWindow() && m_list->alarmsDisabled())
             m_tray->ChangeSysTrayIcon(TForm2::AlarmsDisabled);
         return;
     }
@@ -92,15 +92,13 @@ void TfrmMain::trayAlarmSetRequested()
 
 void TfrmMain::trayDisableAllRequested(bool disabled)
 {
-    // click() toggles the button and runs its handling once, whatever state it was left in.
-    btnDisabledAll->setChecked(!disabled);
-    btnDisabledAll->click();
+    m_list->pressDisabledAll(disabled);
 }
 
 void TfrmMain::trayMenuOpening()
 {
     // Commands that this window cannot offer yet are greyed in the tray menu too.
-    m_tray->setMenuState({.alarmsDisabled = btnDisabledAll->isChecked(),
+    m_tray->setMenuState({.alarmsDisabled = m_list->alarmsDisabled(),
                           .aboutEnabled = smAbout->isEnabled(),
                           .showEnabled = mShow->isEnabled(),
                           .settingsEnabled = mnuSettings->isEnabled(),
@@ -110,7 +108,7 @@ void TfrmMain::trayMenuOpening()
 void TfrmMain::showAlarmsStateInTray()
 {
     if (m_tray)
-        m_tray->ChangeSysTrayIcon(btnDisabledAll->isChecked() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
+        m_tray->ChangeSysTrayIcon(m_list->alarmsDisabled() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
 }
 
 void TfrmMain::trayIconMissing()

@@ -17,15 +17,14 @@
 #include "trigger/duescan.h"
 #include "trigger/firing.h"
 #include "trigger/tickphase.h"
-#include "widgets/dropdowncombobox.h"
+#include "widgets/alarmlistpanel.h"
+#include "widgets/chimebox.h"
+#include "widgets/editorgroup.h"
+#include "widgets/songbox.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QIcon>
 #include <QPersistentModelIndex>
-#include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
 
 void TfrmMain::createTrigger()
 {
@@ -38,9 +37,8 @@ void TfrmMain::createTrigger()
     // Armed before the tick's work, which may stop it (firing, disabling all).
     connect(MainTimer, &QTimer::timeout, this, &TfrmMain::restartMainTimer);
     connect(MainTimer, &QTimer::timeout, this, &TfrmMain::MainTimerTimer);
-    connect(btnTestSongs, &QToolButton::clicked, this, &TfrmMain::btnTestSongsClick);
-    connect(btnStop, &QToolButton::clicked, this, &TfrmMain::btnStopClick);
-    connect(cbChimeTime, &QComboBox::activated, this, &TfrmMain::cbChimeTimeChange);
+    connect(m_songBox, &SongBox::playClicked, this, &TfrmMain::btnTestSongsClick);
+    connect(m_songBox, &SongBox::stopClicked, this, &TfrmMain::btnStopClick);
 }
 
 void TfrmMain::MainTimerTimer()
@@ -53,10 +51,10 @@ void TfrmMain::MainTimerTimer()
             LastCheckDate = change->lastCheckDate;
             LastCheckTime = change->lastCheckTime;
             LoadAlarmEvents();
-            setEffectiveDateColours(ChosenDate == LastCheckDate);
+            m_editor->setEffectiveDateColours(m_editor->chosenDate() == LastCheckDate);
         }
     }
-    if (chkSnooze->isChecked())
+    if (m_songBox->chimeOn())
         ChimeCheck(now.time().minute());
     if (!m_loading && !m_alarms->isEmpty()) {
         const int row = DueScan(now).findDueRow(m_alarms->events(), &LastExamineDate);
@@ -77,7 +75,7 @@ void TfrmMain::FireAlarmEvent(int row)
     const QPersistentModelIndex firing(m_alarms->index(row, ColPlayTimes));
     const QIcon picture = m_alarms->data(firing, Qt::DecorationRole).value<QIcon>();
 
-    PlaySound(event.playTimes, cbTestSongs->currentText());
+    PlaySound(event.playTimes, m_songBox->song());
     if (!event.message.isEmpty())
         ShowAlarmMessage(event, picture);
     if (const QString command = event.command(); !command.isEmpty())
@@ -87,11 +85,11 @@ void TfrmMain::FireAlarmEvent(int row)
         const int current = firing.row();
         m_alarms->setField(current, ColDateTime, m_alarms->at(current).dateTime + AlarmText::firedMark);
         if (removeAfterFiring(event.schedule, m_options.removeAfterExecuted)) {
-            removeAlarmRow(current);
+            m_list->removeRow(current);
             SaveAlarmEvents();
         }
     }
-    if (!btnDisabledAll->isChecked())
+    if (!m_list->alarmsDisabled())
         restartMainTimer();
 }
 
@@ -108,7 +106,7 @@ void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)
     if (!picture.isNull())
         message->setPicture(picture.pixmap(32, 32));
     connect(message, &TMsgOut::remindRequested, this,
-            [this](const QString& playTimes) { PlaySound(playTimes, cbTestSongs->currentText()); });
+            [this](const QString& playTimes) { PlaySound(playTimes, m_songBox->song()); });
     message->show();
     m_services.taskbar->show();
     message->repaint();
@@ -127,7 +125,7 @@ void TfrmMain::PlaySound(const QString& playTimes, const QString& song)
 {
     SoundOptions options;
     options.soundOn = m_options.soundOn;
-    options.speakerMode = rbInternalSpeaker->isChecked();
+    options.speakerMode = m_songBox->speakerMode();
     options.swapToSpeaker = m_options.swapToSpeaker;
     options.showErrorMessage = m_options.showErrMsg;
     m_sound->play(playTimes, song, m_programDir, options);
@@ -146,7 +144,7 @@ void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
 
 void TfrmMain::btnTestSongsClick()
 {
-    m_sound->testSong(cbTestSongs->currentText(), m_programDir, rbInternalSpeaker->isChecked());
+    m_sound->testSong(m_songBox->song(), m_programDir, m_songBox->speakerMode());
 }
 
 void TfrmMain::btnStopClick()
@@ -159,16 +157,8 @@ void TfrmMain::StopSound()
     m_sound->stop();
 }
 
-void TfrmMain::cbChimeTimeChange()
-{
-    m_chime.selectionChanged(cbChimeTime->currentIndex(), cbChimeTime->currentText(),
-                             m_services.clock->now().time().minute());
-}
-
 void TfrmMain::ChimeCheck(int minute)
 {
-    const bool droppedDown = cbChimeTime->isDroppedDown();
-    if (m_chime.check(cbChimeTime->currentIndex(), cbChimeTime->currentText(), droppedDown,
-                      m_options.chimeAtExactMinute, minute))
+    if (m_chimeBox->strikes(minute, m_options.chimeAtExactMinute))
         m_services.wave->play(m_programDir + QStringLiteral("didi.snd"), WavePlayer::Mode::Async);
 }

@@ -2,10 +2,12 @@
 #include "alarms/alarmlistmodel.h"
 #include "alarms/eventline.h"
 #include "mainwindowfixture.h"
+#include "widgets/updown.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -27,30 +29,30 @@ const QByteArray halfPastMidnightRow = "evt*-1*00:30:00*On*NoShell*Once*Every Da
 
 void selectRow(TfrmMain& w, int row)
 {
-    w.lvMain->setFocus(Qt::MouseFocusReason);
-    w.lvMain->setCurrentIndex(w.alarms().index(row, 1));
+    control<QTreeView>(w, "lvMain")->setFocus(Qt::MouseFocusReason);
+    control<QTreeView>(w, "lvMain")->setCurrentIndex(w.alarms().index(row, 1));
 }
 
 QStringList cells(const TfrmMain& w)
 {
     QStringList texts;
     for (int column = 0; column < 6; ++column)
-        texts << w.sgTime->item(0, column)->text();
+        texts << control<QTableWidget>(w, "sgTime")->item(0, column)->text();
     return texts;
 }
 
 /// Types a time cell by cell as the user does, moving with the arrow keys.
 void typeTime(TfrmMain& w, const QString& hour, const QString& minute, const QString& second, const QString& marker)
 {
-    w.sgTime->setCurrentCell(0, 0);
-    QTest::keyClicks(w.sgTime, hour);
-    QTest::keyClick(w.sgTime, Qt::Key_Right);
-    QTest::keyClicks(w.sgTime, minute);
-    QTest::keyClick(w.sgTime, Qt::Key_Right);
-    QTest::keyClicks(w.sgTime, second);
-    QTest::keyClick(w.sgTime, Qt::Key_Right);
-    if (w.sgTime->item(0, 5)->text() != marker)
-        QTest::keyClick(w.sgTime, Qt::Key_Space);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 0);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), hour);
+    QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Right);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), minute);
+    QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Right);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), second);
+    QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Right);
+    if (control<QTableWidget>(w, "sgTime")->item(0, 5)->text() != marker)
+        QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Space);
 }
 
 /// Once armed, answers the first event that reaches its control by typing a letter there.
@@ -125,20 +127,20 @@ void TestEditor::typedTimeIsAddedAndSaved()
     TfrmMain& w = f.start();
     typeTime(w, "7", "5", "0", "PM");
     QCOMPARE(cells(w), QStringList({"7", ":", "5", ":", "0", "PM"}));
-    w.edRunPara->setText("xclock");
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    control<QLineEdit>(w, "edRunPara")->setText("xclock");
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
 
     QCOMPARE(f.platform.dialogs.texts(), QStringList());
     QCOMPARE(w.alarms().rowCount(), 1);
     const AlarmEvent& row = w.alarms().at(0);
     QVERIFY(row.enabled);
     QCOMPARE(row.time24, QStringLiteral("19:05:00"));
-    QCOMPARE(row.dateTime, w.lblEffectiveDate->text() + " - 07:05:00PM");
+    QCOMPARE(row.dateTime, control<QLabel>(w, "lblEffectiveDate")->text() + " - 07:05:00PM");
     QCOMPARE(row.date, QStringLiteral("2026/12/07"));
     QCOMPARE(row.soundRun, QStringLiteral("Bell*xclock"));
     QCOMPARE(row.activeIgnore, QStringLiteral("Active"));
     QCOMPARE(row.message, QString());
-    QCOMPARE(w.edRunPara->text(), QString());
+    QCOMPARE(control<QLineEdit>(w, "edRunPara")->text(), QString());
     QCOMPARE(f.events(), encodeEventLine(row).toUtf8() + "\r\n");
     // The editor keeps its values for the next event.
     QCOMPARE(cells(w), QStringList({"7", ":", "5", ":", "0", "PM"}));
@@ -180,14 +182,14 @@ void TestEditor::refusals()
         return InputMsgResult{"Tea", -1, true};
     };
     typeTime(w, time[0], time[1], time[2], time[3]);
-    w.cbSchedule->setCurrentText(schedule);
+    control<QComboBox>(w, "cbSchedule")->setCurrentText(schedule);
     if (dayOffset != 0) {
-        QMetaObject::invokeMethod(&w, "lblEffectiveDateClick");
-        w.MonthCalendar1->setSelectedDate(QDate(2026, 12, 7).addDays(dayOffset));
-        QMetaObject::invokeMethod(&w, "lblEffectiveDateClick");
+        QVERIFY(QMetaObject::invokeMethod(control<QGroupBox>(w, "gbInp"), "lblEffectiveDateClick"));
+        control<QCalendarWidget>(w, "MonthCalendar1")->setSelectedDate(QDate(2026, 12, 7).addDays(dayOffset));
+        QVERIFY(QMetaObject::invokeMethod(control<QGroupBox>(w, "gbInp"), "lblEffectiveDateClick"));
     }
     QCOMPARE(f.platform.dialogs.beeps, 0);
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
 
     QCOMPARE(f.platform.dialogs.texts(), QStringList{refusal});
     QCOMPARE(f.platform.dialogs.boxes.first().icon, Dialogs::Icon::Error);
@@ -202,29 +204,29 @@ void TestEditor::typingFollowsTheCellRules()
 {
     EditorFixture f;
     TfrmMain& w = f.start();
-    w.sgTime->setCurrentCell(0, 0);
-    QTest::keyClicks(w.sgTime, "13");
-    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("13"));
-    QCOMPARE(w.UpDown1->position(), 1);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 0);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "13");
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, 0)->text(), QStringLiteral("13"));
+    QCOMPARE(control<UpDown>(w, "UpDown1")->position(), 1);
     QCOMPARE(f.platform.dialogs.beeps, 0);
 
-    QTest::keyClicks(w.sgTime, "5");
-    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("13"));
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "5");
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, 0)->text(), QStringLiteral("13"));
     QCOMPARE(f.platform.dialogs.beeps, 1);
 
-    QTest::keyClick(w.sgTime, Qt::Key_Backspace);
-    QTest::keyClicks(w.sgTime, "a");
-    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("1"));
-    QCOMPARE(w.UpDown1->position(), 1);
+    QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Backspace);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "a");
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(control<UpDown>(w, "UpDown1")->position(), 1);
     QCOMPARE(f.platform.dialogs.beeps, 2);
 
     // In the AM/PM cell every key toggles, a letter and a digit alike.
-    w.sgTime->setCurrentCell(0, 5);
-    const QString marker = w.sgTime->item(0, 5)->text();
-    QTest::keyClicks(w.sgTime, "x");
-    QVERIFY(w.sgTime->item(0, 5)->text() != marker);
-    QTest::keyClicks(w.sgTime, "1");
-    QCOMPARE(w.sgTime->item(0, 5)->text(), marker);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 5);
+    const QString marker = control<QTableWidget>(w, "sgTime")->item(0, 5)->text();
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "x");
+    QVERIFY(control<QTableWidget>(w, "sgTime")->item(0, 5)->text() != marker);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "1");
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, 5)->text(), marker);
     QCOMPARE(f.platform.dialogs.beeps, 2);
 }
 
@@ -242,33 +244,34 @@ void TestEditor::typingStartsAfreshInACellComeBackTo()
     TfrmMain& w = f.start();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.sgTime->setFocus(Qt::MouseFocusReason);
-    w.sgTime->setCurrentCell(0, 0);
-    QTest::keyClicks(w.sgTime, "13");
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    control<QTableWidget>(w, "sgTime")->setFocus(Qt::MouseFocusReason);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 0);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "13");
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Invalid input : hour"});
 
     if (byClick) {
-        const QPoint hourCell = w.sgTime->visualItemRect(w.sgTime->item(0, 0)).center();
-        QTest::mouseClick(w.sgTime->viewport(), Qt::LeftButton, {}, hourCell);
+        const QPoint hourCell =
+            control<QTableWidget>(w, "sgTime")->visualItemRect(control<QTableWidget>(w, "sgTime")->item(0, 0)).center();
+        QTest::mouseClick(control<QTableWidget>(w, "sgTime")->viewport(), Qt::LeftButton, {}, hourCell);
     } else {
-        w.btnAdd->setFocus(Qt::MouseFocusReason);
-        w.sgTime->setFocus(Qt::TabFocusReason);
+        control<QPushButton>(w, "btnAdd")->setFocus(Qt::MouseFocusReason);
+        control<QTableWidget>(w, "sgTime")->setFocus(Qt::TabFocusReason);
     }
-    QCOMPARE(w.sgTime->currentColumn(), 0);
-    QTest::keyClicks(w.sgTime, "7");
-    QCOMPARE(w.sgTime->item(0, 0)->text(), QStringLiteral("7"));
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->currentColumn(), 0);
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "7");
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, 0)->text(), QStringLiteral("7"));
 }
 
 void TestEditor::noEditorHandlerRunsOnceTheWindowGoes()
 {
     EditorFixture f;
     TfrmMain& w = f.start();
-    w.sgTime->setCurrentCell(0, 0);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 0);
     // A letter in the hour cell beeps while the window lives; its controls still get events
     // (hide, focus) while the window is destroyed, and then no handler of it may run.
-    KeyOnNextEvent probe(w.sgTime);
-    QTest::keyClicks(w.sgTime, "x");
+    KeyOnNextEvent probe(control<QTableWidget>(w, "sgTime"));
+    QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "x");
     QCOMPARE(f.platform.dialogs.beeps, 1);
     probe.armed = true;
     f.window.reset();
@@ -300,15 +303,15 @@ void TestEditor::arrowsWrapAround()
     QFETCH(QString, result);
     EditorFixture f;
     TfrmMain& w = f.start();
-    w.sgTime->setCurrentCell(0, column == 4 ? 2 : 4);
-    w.sgTime->item(0, column)->setText(text);
-    w.sgTime->setCurrentCell(0, column);
-    w.UpDown1->click(up ? UpDown::Button::Next : UpDown::Button::Previous);
-    QCOMPARE(w.sgTime->item(0, column)->text(), result);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, column == 4 ? 2 : 4);
+    control<QTableWidget>(w, "sgTime")->item(0, column)->setText(text);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, column);
+    control<UpDown>(w, "UpDown1")->click(up ? UpDown::Button::Next : UpDown::Button::Previous);
+    QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, column)->text(), result);
     // Typing after an arrow click starts the cell afresh.
     if (column != 5) {
-        QTest::keyClicks(w.sgTime, "4");
-        QCOMPARE(w.sgTime->item(0, column)->text(), QStringLiteral("4"));
+        QTest::keyClicks(control<QTableWidget>(w, "sgTime"), "4");
+        QCOMPARE(control<QTableWidget>(w, "sgTime")->item(0, column)->text(), QStringLiteral("4"));
     }
 }
 
@@ -316,20 +319,20 @@ void TestEditor::arrowKeysSkipSeparators()
 {
     EditorFixture f;
     TfrmMain& w = f.start();
-    w.sgTime->setCurrentCell(0, 0);
+    control<QTableWidget>(w, "sgTime")->setCurrentCell(0, 0);
     const QList<QPair<Qt::Key, int>> moves{
         {Qt::Key_Right, 2}, {Qt::Key_Right, 4}, {Qt::Key_Right, 5},
         {Qt::Key_Left, 4},  {Qt::Key_Left, 2},  {Qt::Key_Left, 0},
     };
     for (const auto& [key, column] : moves) {
-        QTest::keyClick(w.sgTime, key);
-        QCOMPARE(w.sgTime->currentColumn(), column);
+        QTest::keyClick(control<QTableWidget>(w, "sgTime"), key);
+        QCOMPARE(control<QTableWidget>(w, "sgTime")->currentColumn(), column);
     }
     // The minute cell's arrows have the minute range.
-    QTest::keyClick(w.sgTime, Qt::Key_Right);
-    QCOMPARE(w.UpDown1->minimum(), -1);
-    QCOMPARE(w.UpDown1->maximum(), 60);
-    QCOMPARE(w.UpDown1->position(), w.sgTime->item(0, 2)->text().toInt());
+    QTest::keyClick(control<QTableWidget>(w, "sgTime"), Qt::Key_Right);
+    QCOMPARE(control<UpDown>(w, "UpDown1")->minimum(), -1);
+    QCOMPARE(control<UpDown>(w, "UpDown1")->maximum(), 60);
+    QCOMPARE(control<UpDown>(w, "UpDown1")->position(), control<QTableWidget>(w, "sgTime")->item(0, 2)->text().toInt());
 }
 
 void TestEditor::editingMonthlyRowReplacesIt()
@@ -337,21 +340,21 @@ void TestEditor::editingMonthlyRowReplacesIt()
     EditorFixture f(monthlyRow + everyDayRow);
     TfrmMain& w = f.start();
     selectRow(w, 0);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
 
-    QVERIFY(w.btnEdit->isChecked());
-    QCOMPARE(w.lblMain->text(), QStringLiteral("Editing :"));
-    QVERIFY(!w.btnDelete->isEnabled());
-    QVERIFY(!w.btnCopy->isEnabled());
-    QVERIFY(!w.btnClearAll->isEnabled());
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("Editing :"));
+    QVERIFY(!control<QToolButton>(w, "btnDelete")->isEnabled());
+    QVERIFY(!control<QToolButton>(w, "btnCopy")->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "btnClearAll")->isEnabled());
     QVERIFY(!w.alarms().at(0).enabled);
-    QCOMPARE(w.cbSchedule->currentText(), QStringLiteral("Monthly"));
-    QCOMPARE(w.cbPlayTimes->currentText(), QStringLiteral("Twice"));
+    QCOMPARE(control<QComboBox>(w, "cbSchedule")->currentText(), QStringLiteral("Monthly"));
+    QCOMPARE(control<QComboBox>(w, "cbPlayTimes")->currentText(), QStringLiteral("Twice"));
     QCOMPARE(w.GetThoseDays(), QStringLiteral("1 15 "));
     QCOMPARE(cells(w), QStringList({"10", ":", "00", ":", "00", "PM"}));
 
     // The plain Add takes no message, even the edited row's own.
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList());
     QCOMPARE(w.alarms().rowCount(), 2);
     QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Every Day"));
@@ -363,14 +366,14 @@ void TestEditor::editingMonthlyRowReplacesIt()
     QCOMPARE(replaced.imageIndex, -1);
     QCOMPARE(replaced.time24, QStringLiteral("22:00:00"));
     QCOMPARE(replaced.playTimes, QStringLiteral("Twice"));
-    QVERIFY(!w.btnEdit->isChecked());
-    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
-    QVERIFY(w.btnDelete->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("New Alarm :"));
+    QVERIFY(control<QToolButton>(w, "btnDelete")->isEnabled());
     QCOMPARE(f.events(), everyDayRow + "evt*-1*22:00:00*On*Shell*Twice*Monthly 1 15 *Bell*-1*\r\n");
 
     // Another schedule writes no days.
-    w.cbSchedule->setCurrentText("Tue");
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    control<QComboBox>(w, "cbSchedule")->setCurrentText("Tue");
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(w.alarms().at(2).days, QString());
 }
 
@@ -378,30 +381,30 @@ void TestEditor::editingHurryRowSelectsTheSpeaker()
 {
     EditorFixture f(hurryRow);
     TfrmMain& w = f.start();
-    QVERIFY(w.rbWave->isChecked());
+    QVERIFY(control<QRadioButton>(w, "rbWave")->isChecked());
     selectRow(w, 0);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QVERIFY(w.rbInternalSpeaker->isChecked());
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Hurry"));
-    QCOMPARE(w.edRunPara->text(), QStringLiteral("echo hi"));
-    QCOMPARE(w.cbSchedule->currentText(), QStringLiteral("Fri"));
-    QCOMPARE(w.cbPlayTimes->currentText(), QStringLiteral("Thrice"));
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QVERIFY(control<QRadioButton>(w, "rbInternalSpeaker")->isChecked());
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Hurry"));
+    QCOMPARE(control<QLineEdit>(w, "edRunPara")->text(), QStringLiteral("echo hi"));
+    QCOMPARE(control<QComboBox>(w, "cbSchedule")->currentText(), QStringLiteral("Fri"));
+    QCOMPARE(control<QComboBox>(w, "cbPlayTimes")->currentText(), QStringLiteral("Thrice"));
 
     // Ending Editing mode by the button clears the command and the selection; the row stays off.
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QCOMPARE(w.edRunPara->text(), QString());
-    QVERIFY(!w.lvMain->selectionModel()->hasSelection());
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(w, "edRunPara")->text(), QString());
+    QVERIFY(!control<QTreeView>(w, "lvMain")->selectionModel()->hasSelection());
     QVERIFY(!w.alarms().at(0).enabled);
-    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("New Alarm :"));
 
     // A row made here holds "Hurry*": no command, and the field keeps what it had.
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(w.alarms().at(1).soundRun, QStringLiteral("Hurry*"));
-    w.edRunPara->setText("kept");
+    control<QLineEdit>(w, "edRunPara")->setText("kept");
     selectRow(w, 1);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QVERIFY(w.btnEdit->isChecked());
-    QCOMPARE(w.edRunPara->text(), QStringLiteral("kept"));
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLineEdit>(w, "edRunPara")->text(), QStringLiteral("kept"));
 }
 
 void TestEditor::movingTheSelectionEndsEditing()
@@ -409,17 +412,17 @@ void TestEditor::movingTheSelectionEndsEditing()
     EditorFixture f(everyDayRow + monthlyRow);
     TfrmMain& w = f.start();
     selectRow(w, 0);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QVERIFY(w.btnEdit->isChecked());
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
     selectRow(w, 1);
-    QVERIFY(!w.btnEdit->isChecked());
-    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
-    QVERIFY(w.btnDelete->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("New Alarm :"));
+    QVERIFY(control<QToolButton>(w, "btnDelete")->isEnabled());
     QVERIFY(!w.alarms().at(0).enabled);
     QVERIFY(w.alarms().at(1).enabled);
     QCOMPARE(f.events(), everyDayRow + monthlyRow);
     // A later add appends and deletes nothing.
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 3);
 }
 
@@ -437,27 +440,27 @@ void TestEditor::reloadingEndsEditing()
     EditorFixture f(everyDayRow + monthlyRow);
     TfrmMain& w = f.start();
     selectRow(w, 1);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QVERIFY(w.btnEdit->isChecked());
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
     if (reload == "Load") {
-        QTest::mouseClick(w.sbLoad, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(w, "sbLoad"), Qt::LeftButton);
     } else if (reload == "day") {
         f.platform.clock.advanceDays(1);
         QMetaObject::invokeMethod(&w, "MainTimerTimer");
     } else {
-        QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
-        QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
     }
     QCOMPARE(w.alarms().rowCount(), 2);
-    QVERIFY(!w.btnEdit->isChecked());
-    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
-    QVERIFY(w.btnDelete->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("New Alarm :"));
+    QVERIFY(control<QToolButton>(w, "btnDelete")->isEnabled());
 
     // Add now appends a new event and replaces nothing (dated today, which may have changed).
-    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
-    w.MonthCalendar1->setSelectedDate(f.platform.clock.now().date());
-    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(w, "lblEffectiveDate"), Qt::LeftButton);
+    control<QCalendarWidget>(w, "MonthCalendar1")->setSelectedDate(f.platform.clock.now().date());
+    QTest::mouseClick(control<QLabel>(w, "lblEffectiveDate"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 3);
     QCOMPARE(w.alarms().at(1).schedule, QStringLiteral("Monthly"));
 }
@@ -467,11 +470,13 @@ void TestEditor::addReplacesOnlyTheEditedRow()
     EditorFixture f(everyDayRow + monthlyRow + hurryRow);
     TfrmMain& w = f.start();
     selectRow(w, 1);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
     // The list's current row moves without a new selection: Editing mode stays.
-    w.lvMain->selectionModel()->setCurrentIndex(w.alarms().index(2, 1), QItemSelectionModel::NoUpdate);
-    QVERIFY(w.btnEdit->isChecked());
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    control<QTreeView>(w, "lvMain")
+        ->selectionModel()
+        ->setCurrentIndex(w.alarms().index(2, 1), QItemSelectionModel::NoUpdate);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 3);
     QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Every Day"));
     QCOMPARE(w.alarms().at(1).schedule, QStringLiteral("Fri"));
@@ -482,10 +487,10 @@ void TestEditor::editWithoutSelectionBeeps()
 {
     EditorFixture f(everyDayRow);
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.beeps, 1);
-    QVERIFY(!w.btnEdit->isChecked());
-    QCOMPARE(w.lblMain->text(), QStringLiteral("New Alarm :"));
+    QVERIFY(!control<QPushButton>(w, "btnEdit")->isChecked());
+    QCOMPARE(control<QLabel>(w, "lblMain")->text(), QStringLiteral("New Alarm :"));
     QVERIFY(w.alarms().at(0).enabled);
 }
 
@@ -494,10 +499,10 @@ void TestEditor::halfPastMidnightRoundTrip()
     EditorFixture f(halfPastMidnightRow);
     TfrmMain& w = f.start();
     selectRow(w, 0);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
     QCOMPARE(cells(w), QStringList({"12", ":", "30", ":", "00", "AM"}));
-    QCOMPARE(w.UpDown1->position(), 12);
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QCOMPARE(control<UpDown>(w, "UpDown1")->position(), 12);
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList());
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).time24, QStringLiteral("00:30:00"));
@@ -513,19 +518,20 @@ void TestEditor::calendarClosesOnDayClickOnly()
     TfrmMain& w = f.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QString todayCaption = w.lblEffectiveDate->text();
-    const QColor todayText = w.lblEffectiveDate->palette().color(QPalette::WindowText);
+    const QString todayCaption = control<QLabel>(w, "lblEffectiveDate")->text();
+    const QColor todayText = control<QLabel>(w, "lblEffectiveDate")->palette().color(QPalette::WindowText);
 
-    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
-    QVERIFY(w.MonthCalendar1->isVisible());
-    auto* next = w.MonthCalendar1->findChild<QToolButton*>("qt_calendar_nextmonth");
+    QTest::mouseClick(control<QLabel>(w, "lblEffectiveDate"), Qt::LeftButton);
+    QVERIFY(control<QCalendarWidget>(w, "MonthCalendar1")->isVisible());
+    auto* next = control<QCalendarWidget>(w, "MonthCalendar1")->findChild<QToolButton*>("qt_calendar_nextmonth");
     QVERIFY(next);
     QTest::mouseClick(next, Qt::LeftButton);
-    QVERIFY(w.MonthCalendar1->isVisible());
-    QCOMPARE(w.MonthCalendar1->monthShown(), 1);
+    QVERIFY(control<QCalendarWidget>(w, "MonthCalendar1")->isVisible());
+    QCOMPARE(control<QCalendarWidget>(w, "MonthCalendar1")->monthShown(), 1);
     QCOMPARE(w.GetFormatChosenDate(), QStringLiteral("2026/12/07"));
 
-    auto* days = w.MonthCalendar1->findChild<QAbstractItemView*>("qt_calendar_calendarview");
+    auto* days =
+        control<QCalendarWidget>(w, "MonthCalendar1")->findChild<QAbstractItemView*>("qt_calendar_calendarview");
     QVERIFY(days);
     QModelIndex fifteenth;
     for (int row = 0; row < days->model()->rowCount() && !fifteenth.isValid(); ++row) {
@@ -538,20 +544,21 @@ void TestEditor::calendarClosesOnDayClickOnly()
     QVERIFY(fifteenth.isValid());
     QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(fifteenth).center());
 
-    QVERIFY(!w.MonthCalendar1->isVisible());
+    QVERIFY(!control<QCalendarWidget>(w, "MonthCalendar1")->isVisible());
     QCOMPARE(w.GetFormatChosenDate(), QStringLiteral("2027/01/15"));
     const DateFormats formats;
-    QCOMPARE(w.lblEffectiveDate->text(), formats.formatDate(QDate(2027, 1, 15), formats.systemShortDatePattern()));
-    QVERIFY(w.lblEffectiveDate->text() != todayCaption);
-    QVERIFY(w.lblEffectiveDate->palette().color(QPalette::WindowText) != todayText);
+    QCOMPARE(control<QLabel>(w, "lblEffectiveDate")->text(),
+             formats.formatDate(QDate(2027, 1, 15), formats.systemShortDatePattern()));
+    QVERIFY(control<QLabel>(w, "lblEffectiveDate")->text() != todayCaption);
+    QVERIFY(control<QLabel>(w, "lblEffectiveDate")->palette().color(QPalette::WindowText) != todayText);
 
     // Open and close again on today: the label's own colours come back.
-    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
-    w.MonthCalendar1->setSelectedDate(QDate(2026, 12, 7));
-    QTest::mouseClick(w.lblEffectiveDate, Qt::LeftButton);
-    QVERIFY(!w.MonthCalendar1->isVisible());
-    QCOMPARE(w.lblEffectiveDate->text(), todayCaption);
-    QCOMPARE(w.lblEffectiveDate->palette().color(QPalette::WindowText), todayText);
+    QTest::mouseClick(control<QLabel>(w, "lblEffectiveDate"), Qt::LeftButton);
+    control<QCalendarWidget>(w, "MonthCalendar1")->setSelectedDate(QDate(2026, 12, 7));
+    QTest::mouseClick(control<QLabel>(w, "lblEffectiveDate"), Qt::LeftButton);
+    QVERIFY(!control<QCalendarWidget>(w, "MonthCalendar1")->isVisible());
+    QCOMPARE(control<QLabel>(w, "lblEffectiveDate")->text(), todayCaption);
+    QCOMPARE(control<QLabel>(w, "lblEffectiveDate")->palette().color(QPalette::WindowText), todayText);
 }
 
 void TestEditor::leavingScheduleRefusesMonthly()
@@ -563,27 +570,27 @@ void TestEditor::leavingScheduleRefusesMonthly()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     for (const QString schedule : {"Monthly", "None Every"}) {
         f.platform.dialogs.reset();
-        w.cbSchedule->setFocus(Qt::TabFocusReason);
-        w.cbSchedule->setCurrentText(schedule);
-        w.sgTime->setFocus(Qt::TabFocusReason);
+        control<QComboBox>(w, "cbSchedule")->setFocus(Qt::TabFocusReason);
+        control<QComboBox>(w, "cbSchedule")->setCurrentText(schedule);
+        control<QTableWidget>(w, "sgTime")->setFocus(Qt::TabFocusReason);
         QCOMPARE(f.platform.dialogs.beeps, 1);
         QCOMPARE(f.platform.dialogs.texts(),
                  QStringList{"This version does not support setting of \"Monthly\" or \"None Every\" currently, "
                              "please select other items."});
         QCOMPARE(f.platform.dialogs.boxes.first().icon, Dialogs::Icon::Information);
-        QCOMPARE(w.cbSchedule->currentText(), QStringLiteral("None"));
+        QCOMPARE(control<QComboBox>(w, "cbSchedule")->currentText(), QStringLiteral("None"));
     }
     // Typing opens the list; the popup taking the keyboard is not leaving the box.
     f.platform.dialogs.reset();
-    w.cbSchedule->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.cbSchedule, Qt::Key_T);
-    QVERIFY(w.cbSchedule->view()->isVisible());
-    w.cbSchedule->hidePopup();
+    control<QComboBox>(w, "cbSchedule")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<QComboBox>(w, "cbSchedule"), Qt::Key_T);
+    QVERIFY(control<QComboBox>(w, "cbSchedule")->view()->isVisible());
+    control<QComboBox>(w, "cbSchedule")->hidePopup();
     QCOMPARE(f.platform.dialogs.beeps, 0);
-    w.cbSchedule->setCurrentText("Sat");
-    w.sgTime->setFocus(Qt::TabFocusReason);
+    control<QComboBox>(w, "cbSchedule")->setCurrentText("Sat");
+    control<QTableWidget>(w, "sgTime")->setFocus(Qt::TabFocusReason);
     QCOMPARE(f.platform.dialogs.beeps, 0);
-    QCOMPARE(w.cbSchedule->currentText(), QStringLiteral("Sat"));
+    QCOMPARE(control<QComboBox>(w, "cbSchedule")->currentText(), QStringLiteral("Sat"));
 }
 
 void TestEditor::refusedMessageIsOfferedAgain()
@@ -597,18 +604,18 @@ void TestEditor::refusedMessageIsOfferedAgain()
         return answers.takeFirst();
     };
     typeTime(w, "9", "00", "00", "AM");
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Alarm Time was passed."});
 
     typeTime(w, "11", "00", "00", "AM");
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).message, QStringLiteral("Tea\r\nnow"));
     QCOMPARE(w.alarms().at(0).imageIndex, 1);
 
     // Closing without Add keeps what was typed for the next time; an empty Add gives an empty message.
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QCOMPARE(offered, QStringList({"", "Tea", "", "draft"}));
     QCOMPARE(w.alarms().rowCount(), 2);
     QCOMPARE(w.alarms().at(1).message, QString());
@@ -631,7 +638,7 @@ void TestEditor::messageWindowGivesTheRowItsText()
         QTest::keyClicks(window->mMsgIs, "<b>home</b>");
         QTest::mouseClick(window->btnSave, Qt::LeftButton);
     });
-    QTest::mouseClick(w.btnAddMsg, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QVERIFY(seen);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).message, QStringLiteral("Call\r\n<b>home</b>"));

@@ -18,8 +18,8 @@ const QByteArray sunday = "evt*-1*21:00:00*On*NoShell*Once*Sun*Bell*-1*Rest\r\n"
 
 void selectRow(TfrmMain& w, int row)
 {
-    w.lvMain->setFocus(Qt::MouseFocusReason);
-    w.lvMain->setCurrentIndex(w.alarms().index(row, 1));
+    control<QTreeView>(w, "lvMain")->setFocus(Qt::MouseFocusReason);
+    control<QTreeView>(w, "lvMain")->setCurrentIndex(w.alarms().index(row, 1));
 }
 } // namespace
 
@@ -49,7 +49,7 @@ void TestListCommands::copyGivesAnUncheckedTwin()
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
     selectRow(w, 0);
-    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnCopy"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 2);
     QVERIFY(!w.alarms().at(1).enabled);
     AlarmEvent twin = w.alarms().at(1);
@@ -64,7 +64,7 @@ void TestListCommands::deleteRemovesAndSaves()
     f.writeEvents(everyDay + monday);
     TfrmMain& w = f.start();
     selectRow(w, 0);
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).schedule, QStringLiteral("Mon"));
     QCOMPARE(f.events(), monday);
@@ -87,22 +87,22 @@ void TestListCommands::noRowIsChosenAfterARowGoes()
     TfrmMain& w = f.start();
     selectRow(w, 0);
     if (replaceEdited) {
-        QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-        QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     } else {
-        QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
     }
     const QByteArray afterFirst = f.events();
     QVERIFY(!afterFirst.startsWith(everyDay));
 
     // The view moved on to a neighbour, but the user chose none: Delete, Copy and Edit only beep.
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
-    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnCopy"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.beeps, 3);
     QCOMPARE(f.events(), afterFirst);
-    QVERIFY(!w.btnEdit->isChecked());
-    QVERIFY(!w.lvMain->selectionModel()->hasSelection());
+    QVERIFY(!control<QPushButton>(w, "btnEdit")->isChecked());
+    QVERIFY(!control<QTreeView>(w, "lvMain")->selectionModel()->hasSelection());
 }
 
 void TestListCommands::listShowsTheMessagesFirstLine()
@@ -120,7 +120,7 @@ void TestListCommands::listShowsTheMessagesFirstLine()
     // The row keeps the whole text, and so does the file.
     QCOMPARE(list.at(0).message, QStringLiteral("first\r\nsecond"));
     QCOMPARE(list.at(1).message.size(), huge.size());
-    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnSave"), Qt::LeftButton);
     QCOMPARE(f.events(), file);
 }
 
@@ -129,8 +129,8 @@ void TestListCommands::withoutSelectionOnlyBeep()
     MainWindowFixture f;
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
-    QTest::mouseClick(w.btnCopy, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnCopy"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.beeps, 2);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(f.events(), everyDay);
@@ -144,9 +144,9 @@ void TestListCommands::focusMovedAwayMeansNoSelection()
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     selectRow(w, 0);
-    w.sgTime->setFocus(Qt::MouseFocusReason);
-    QVERIFY(w.lvMain->selectionModel()->hasSelection());
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    control<QTableWidget>(w, "sgTime")->setFocus(Qt::MouseFocusReason);
+    QVERIFY(control<QTreeView>(w, "lvMain")->selectionModel()->hasSelection());
+    QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.beeps, 1);
     QCOMPARE(w.alarms().rowCount(), 1);
 }
@@ -156,10 +156,10 @@ void TestListCommands::clearThenLoadBringsTheListBack()
     MainWindowFixture f;
     f.writeEvents(everyDay + monday);
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnClearAll"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 0);
     QCOMPARE(f.events(), everyDay + monday);
-    QTest::mouseClick(w.sbLoad, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "sbLoad"), Qt::LeftButton);
     QCOMPARE(w.alarms().rowCount(), 2);
 }
 
@@ -184,8 +184,8 @@ void TestListCommands::clearThenSaveWritesTheEmptyList()
     MainWindowFixture f;
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
-    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnClearAll"), Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnSave"), Qt::LeftButton);
     QCOMPARE(f.events(), QByteArray());
 }
 
@@ -196,15 +196,15 @@ void TestListCommands::escapeClears()
     TfrmMain& w = f.start();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.cbSchedule->setFocus();
-    QTest::keyClick(w.cbSchedule, Qt::Key_Escape);
+    control<QComboBox>(w, "cbSchedule")->setFocus();
+    QTest::keyClick(control<QComboBox>(w, "cbSchedule"), Qt::Key_Escape);
     QCOMPARE(w.alarms().rowCount(), 0);
     QCOMPARE(f.events(), everyDay);
 
     // Not while Clear is disabled.
-    QTest::mouseClick(w.sbLoad, Qt::LeftButton);
-    w.btnClearAll->setEnabled(false);
-    QTest::keyClick(w.cbSchedule, Qt::Key_Escape);
+    QTest::mouseClick(control<QToolButton>(w, "sbLoad"), Qt::LeftButton);
+    control<QPushButton>(w, "btnClearAll")->setEnabled(false);
+    QTest::keyClick(control<QComboBox>(w, "cbSchedule"), Qt::Key_Escape);
     QCOMPARE(w.alarms().rowCount(), 1);
 }
 
@@ -213,7 +213,7 @@ void TestListCommands::saveConfirms()
     MainWindowFixture f;
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnSave"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Data has been saved."});
     QCOMPARE(f.platform.dialogs.boxes.first().icon, Dialogs::Icon::Information);
 
@@ -221,7 +221,7 @@ void TestListCommands::saveConfirms()
     f.platform.dialogs.reset();
     QFile::remove(f.platform.programFile("events.acl"));
     QVERIFY(QDir(f.platform.programFolder.path()).mkdir("events.acl"));
-    QTest::mouseClick(w.btnSave, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnSave"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.boxes.size(), 1);
     QVERIFY(f.platform.dialogs.boxes.first().text.startsWith("Error occurred when trying to open events.acl"));
 }
@@ -233,20 +233,20 @@ void TestListCommands::disablingStopsTheTimerAndReenablingReevaluates()
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
     QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Active"));
-    const QColor enabledBase = w.lvMain->palette().color(QPalette::Base);
+    const QColor enabledBase = control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base);
 
-    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
-    QVERIFY(w.btnDisabledAll->isChecked());
-    QVERIFY(!w.MainTimer->isActive());
-    QVERIFY(w.lvMain->palette().color(QPalette::Base) != enabledBase);
+    QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
+    QVERIFY(control<QToolButton>(w, "btnDisabledAll")->isChecked());
+    QVERIFY(!control<QTimer>(w, "MainTimer")->isActive());
+    QVERIFY(control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base) != enabledBase);
     QVERIFY(f.platform.taskbar.isShown());
 
     // The event's time passes while everything is disabled.
     f.platform.clock.setTime(QTime(23, 45, 0));
-    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
-    QVERIFY(!w.btnDisabledAll->isChecked());
-    QVERIFY(w.MainTimer->isActive());
-    QCOMPARE(w.lvMain->palette().color(QPalette::Base), enabledBase);
+    QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
+    QVERIFY(!control<QToolButton>(w, "btnDisabledAll")->isChecked());
+    QVERIFY(control<QTimer>(w, "MainTimer")->isActive());
+    QCOMPARE(control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base), enabledBase);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Ignore"));
     QCOMPARE(f.events(), everyDay);

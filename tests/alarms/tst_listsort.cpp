@@ -30,7 +30,7 @@ QStringList captions(TfrmMain& w)
 
 void clickHeader(TfrmMain& w, int column)
 {
-    QHeaderView* header = w.lvMain->header();
+    QHeaderView* header = control<QTreeView>(w, "lvMain")->header();
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
@@ -77,8 +77,8 @@ void TestListSort::clicksSortAndFlipCaptions()
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  <-"}));
     QVERIFY(!hasHeaderImage(w));
     // A quick second click, which Qt reports as a double click, is a click all the same.
-    QTest::mouseDClick(w.lvMain->header()->viewport(), Qt::LeftButton, {},
-                       QPoint(w.lvMain->header()->sectionViewportPosition(ColSchedule) + 5, 5));
+    QTest::mouseDClick(control<QTreeView>(w, "lvMain")->header()->viewport(), Qt::LeftButton, {},
+                       QPoint(control<QTreeView>(w, "lvMain")->header()->sectionViewportPosition(ColSchedule) + 5, 5));
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  ->"}));
 
     clickHeader(w, ColPlayTimes);
@@ -103,7 +103,7 @@ void TestListSort::messageAndEmptyListChangeNothing()
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  ->"}));
 
     // On an empty list a click changes nothing.
-    QTest::mouseClick(w.btnClearAll, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnClearAll"), Qt::LeftButton);
     clickHeader(w, ColDateTime);
     QCOMPARE(captions(w), QStringList({"Date - Time", "Schedule  ->"}));
     QVERIFY(!hasHeaderImage(w));
@@ -117,22 +117,22 @@ void TestListSort::selectionStaysOnItsEvent()
     TfrmMain& w = f.start();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.lvMain->setFocus(Qt::MouseFocusReason);
-    w.lvMain->setCurrentIndex(w.alarms().index(0, 1));
+    control<QTreeView>(w, "lvMain")->setFocus(Qt::MouseFocusReason);
+    control<QTreeView>(w, "lvMain")->setCurrentIndex(w.alarms().index(0, 1));
     clickHeader(w, ColDateTime);
     QCOMPARE(messages(w).indexOf("Tomorrow"), 2);
-    QTest::mouseClick(w.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDelete"), Qt::LeftButton);
     QCOMPARE(messages(w), QStringList({"Tuesday", "Daily"}));
 
     // The row being edited is still the one that Add replaces.
-    w.lvMain->setFocus(Qt::MouseFocusReason);
-    w.lvMain->setCurrentIndex(w.alarms().index(1, 1));
-    QTest::mouseClick(w.btnEdit, Qt::LeftButton);
-    QVERIFY(w.btnEdit->isChecked());
+    control<QTreeView>(w, "lvMain")->setFocus(Qt::MouseFocusReason);
+    control<QTreeView>(w, "lvMain")->setCurrentIndex(w.alarms().index(1, 1));
+    QTest::mouseClick(control<QPushButton>(w, "btnEdit"), Qt::LeftButton);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
     clickHeader(w, ColPlayTimes);
     QCOMPARE(messages(w), QStringList({"Daily", "Tuesday"}));
-    QVERIFY(w.btnEdit->isChecked());
-    QTest::mouseClick(w.btnAdd, Qt::LeftButton);
+    QVERIFY(control<QPushButton>(w, "btnEdit")->isChecked());
+    QTest::mouseClick(control<QPushButton>(w, "btnAdd"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList());
     QCOMPARE(w.alarms().rowCount(), 2);
     QCOMPARE(w.alarms().at(0).message, QStringLiteral("Tuesday"));
@@ -152,11 +152,11 @@ void TestListSort::playTimesSortShowsTheFirstRow()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     clickHeader(w, ColDateTime);
     clickHeader(w, ColDateTime);
-    w.lvMain->scrollToBottom();
-    QVERIFY(w.lvMain->verticalScrollBar()->value() > 0);
+    control<QTreeView>(w, "lvMain")->scrollToBottom();
+    QVERIFY(control<QTreeView>(w, "lvMain")->verticalScrollBar()->value() > 0);
     clickHeader(w, ColPlayTimes);
     QCOMPARE(w.alarms().at(0).message, QStringLiteral("At 00"));
-    QCOMPARE(w.lvMain->verticalScrollBar()->value(), 0);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(TestListSort)

@@ -2,7 +2,7 @@
 // the list of wave songs.
 #include "app/eventsfilename.h"
 #include "app/mainformsettings.h"
-#include "app/songlist.h"
+#include "widgets/songlist.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -54,10 +54,10 @@ void TestTfrmMain::designSizeOnSmallScreens()
     QVERIFY(w.screen()->logicalDotsPerInch() <= 96);
     QCOMPARE(w.size(), QSize(488, 379));
     QCOMPARE(w.windowTitle(), QStringLiteral("Zib Alarm Clock"));
-    QCOMPARE(w.lvMain->columnWidth(0), 85);
-    QCOMPARE(w.lvMain->columnWidth(3), 200);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(0), 85);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(3), 200);
     // The row's own fields are no columns of the list, so no screen reader announces them.
-    QCOMPARE(w.lvMain->model()->columnCount(), 4);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->model()->columnCount(), 4);
 }
 
 void TestTfrmMain::restoresPlacementAtBoundaries()
@@ -78,11 +78,11 @@ void TestTfrmMain::restoresPlacementAtBoundaries()
     QCOMPARE(w.height(), screen.height());
     QCOMPARE(w.x(), 7);
     QVERIFY(w.y() != screen.height());
-    QCOMPARE(w.lvMain->columnWidth(0), 85);
-    QCOMPARE(w.lvMain->columnWidth(1), 11);
-    QCOMPARE(w.lvMain->columnWidth(2), 399);
-    QCOMPARE(w.lvMain->columnWidth(3), 200);
-    QCOMPARE(w.lvMain->font().pointSize(), 14);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(0), 85);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(1), 11);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(2), 399);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(3), 200);
+    QCOMPARE(control<QTreeView>(w, "lvMain")->font().pointSize(), 14);
 }
 
 void TestTfrmMain::exitWritesPlacementInOrder()
@@ -91,9 +91,9 @@ void TestTfrmMain::exitWritesPlacementInOrder()
     TfrmMain& w = f.start();
     w.move(40, 30);
     w.resize(500, 400);
-    w.lvMain->setColumnWidth(1, 150);
+    control<QTreeView>(w, "lvMain")->setColumnWidth(1, 150);
     f.platform.settings.writes.clear();
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QCOMPARE(f.platform.settings.writes,
              QStringList({"PTColWidth", "DateTimeColWidth", "ScheduleColWidth", "MessageColWidth", "SongRunColWidth",
                           "Main Top", "Main Left", "MainFormWidth", "MainFormHeight"}));
@@ -106,7 +106,7 @@ void TestTfrmMain::exitWritesPlacementInOrder()
     next.platform.settings.values = f.platform.settings.values;
     TfrmMain& again = next.create();
     QCOMPARE(again.size(), QSize(500, 400));
-    QCOMPARE(again.lvMain->columnWidth(1), 150);
+    QCOMPARE(control<QTreeView>(again, "lvMain")->columnWidth(1), 150);
 }
 
 void TestTfrmMain::exitEndsTheProgramUnlessInTray()
@@ -115,12 +115,12 @@ void TestTfrmMain::exitEndsTheProgramUnlessInTray()
     TfrmMain& w = f.start();
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
     w.setTrayMode(true);
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QCOMPARE(quit.count(), 0);
     QVERIFY(!w.isVisible());
     w.setTrayMode(false);
     w.show();
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QCOMPARE(quit.count(), 1);
 }
 
@@ -131,7 +131,7 @@ void TestTfrmMain::exitStopsAtTheFirstFailedWrite()
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
     f.platform.settings.failWrites = true;
     f.platform.settings.writes.clear();
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QCOMPARE(f.platform.settings.writes, QStringList{"PTColWidth"});
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Failed to set data for 'PTColWidth'"});
     QCOMPARE(quit.count(), 0);
@@ -153,9 +153,9 @@ void TestTfrmMain::speakerSongRestored()
     f.platform.settings.values["Main Output Device"] = "Internal Speaker";
     f.platform.settings.values["Main Song Name"] = "Game";
     TfrmMain& w = f.create();
-    QVERIFY(w.rbInternalSpeaker->isChecked());
-    QCOMPARE(items(w.cbTestSongs), QStringList({"Hurry", "Game"}));
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Game"));
+    QVERIFY(control<QRadioButton>(w, "rbInternalSpeaker")->isChecked());
+    QCOMPARE(items(control<QComboBox>(w, "cbTestSongs")), QStringList({"Hurry", "Game"}));
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Game"));
 }
 
 void TestTfrmMain::waveSongsListed()
@@ -166,9 +166,9 @@ void TestTfrmMain::waveSongsListed()
     f.writeFile("events.acl", {});
     f.platform.settings.values["Main Song Name"] = "Nothing";
     TfrmMain& w = f.create();
-    QVERIFY(w.rbWave->isChecked());
-    QCOMPARE(items(w.cbTestSongs), QStringList({"Bell", "Chimes"}));
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Bell"));
+    QVERIFY(control<QRadioButton>(w, "rbWave")->isChecked());
+    QCOMPARE(items(control<QComboBox>(w, "cbTestSongs")), QStringList({"Bell", "Chimes"}));
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Bell"));
 }
 
 void TestTfrmMain::songChoiceIsSaved()
@@ -177,19 +177,19 @@ void TestTfrmMain::songChoiceIsSaved()
     f.writeFile("Bell.wav", {});
     TfrmMain& w = f.start();
     f.platform.settings.writes.clear();
-    QTest::mouseClick(w.rbInternalSpeaker, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(w, "rbInternalSpeaker"), Qt::LeftButton);
     QCOMPARE(f.platform.settings.writes, QStringList({"Main Song Name", "Main Output Device"}));
     QCOMPARE(f.platform.settings.values["Main Song Name"], QStringLiteral("Hurry"));
     QCOMPARE(f.platform.settings.values["Main Output Device"], QStringLiteral("Internal Speaker"));
-    QTest::mouseClick(w.rbWave, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(w, "rbWave"), Qt::LeftButton);
     QCOMPARE(f.platform.settings.values["Main Song Name"], QStringLiteral("Bell"));
     QCOMPARE(f.platform.settings.values["Main Output Device"], QStringLiteral("Wave"));
 
     // Wave output with no wave file selects nothing, and nothing is written.
     QFile::remove(f.platform.programFile("Bell.wav"));
     f.platform.settings.writes.clear();
-    QTest::mouseClick(w.rbWave, Qt::LeftButton);
-    QCOMPARE(w.cbTestSongs->currentIndex(), -1);
+    QTest::mouseClick(control<QRadioButton>(w, "rbWave"), Qt::LeftButton);
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentIndex(), -1);
     QVERIFY(f.platform.settings.writes.isEmpty());
 }
 
@@ -200,13 +200,13 @@ void TestTfrmMain::droppingDownKeepsTheSong()
     f.writeFile("Chimes.wav", {});
     f.platform.settings.values["Main Song Name"] = "Chimes";
     TfrmMain& w = f.start();
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Chimes"));
     f.writeFile("Alarm.wav", {});
-    w.cbTestSongs->showPopup();
-    QCOMPARE(items(w.cbTestSongs), QStringList({"Alarm", "Bell", "Chimes"}));
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
-    QTest::keyClick(w.cbTestSongs->view(), Qt::Key_Escape);
-    QCOMPARE(w.cbTestSongs->currentText(), QStringLiteral("Chimes"));
+    control<QComboBox>(w, "cbTestSongs")->showPopup();
+    QCOMPARE(items(control<QComboBox>(w, "cbTestSongs")), QStringList({"Alarm", "Bell", "Chimes"}));
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Chimes"));
+    QTest::keyClick(control<QComboBox>(w, "cbTestSongs")->view(), Qt::Key_Escape);
+    QCOMPARE(control<QComboBox>(w, "cbTestSongs")->currentText(), QStringLiteral("Chimes"));
 }
 
 void TestTfrmMain::usersTickIsWrittenAtOnce()
@@ -243,19 +243,19 @@ void TestTfrmMain::helpFile()
 {
     MainWindowFixture f;
     TfrmMain& w = f.start();
-    w.smACHelp->trigger();
+    control<QAction>(w, "smACHelp")->trigger();
     QCOMPARE(f.platform.dialogs.beeps, 1);
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Help file not found. Visit Zib's home page to download one."});
     QVERIFY(f.platform.shell.opened.isEmpty());
 
     QVERIFY(QDir(f.platform.programFolder.path()).mkdir("help"));
     f.writeFile("help/achelp.htm", {});
-    w.smACHelp->trigger();
+    control<QAction>(w, "smACHelp")->trigger();
     QCOMPARE(f.platform.shell.opened, QList<QUrl>{QUrl::fromLocalFile(f.platform.programFile("help/achelp.htm"))});
 
     f.platform.shell.result = false;
     f.platform.dialogs.reset();
-    w.smACHelp->trigger();
+    control<QAction>(w, "smACHelp")->trigger();
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"This file extension(.htm or .html) is not associated with any "
                                                      "application! Failing to open file."});
 }

@@ -3,6 +3,7 @@
 #include "app/tfrmmain.h"
 #include "app/zibapplication.h"
 #include "fakeplatform.h"
+#include "mainwindowfixture.h"
 #include "platform/instancelock.h"
 #include "platform/lockfileinstancelock.h"
 
@@ -100,7 +101,7 @@ void TestZibApplication::firstRunCreatesTheFile()
     QCOMPARE(fileBytes(p.programFile("events.acl")), QByteArray());
     QCOMPARE(p.settings.values.value("AlarmEventsFile"), QStringLiteral("events.acl"));
     QVERIFY(app.mainWindow()->isVisible());
-    QVERIFY(app.mainWindow()->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*app.mainWindow(), "MainTimer")->isActive());
     QVERIFY(p.dialogs.boxes.isEmpty());
 
     // The next start does not ask.
@@ -141,7 +142,7 @@ void TestZibApplication::firstRunWithoutAnswerEnds()
     QCOMPARE(p.dialogs.texts(), QStringList{"Received empty string or Cancel command. This will end the program"});
     QCOMPARE(p.dialogs.beeps, 1);
     QVERIFY(!p.settings.values.contains("AlarmEventsFile"));
-    QVERIFY(!app.mainWindow()->MainTimer->isActive());
+    QVERIFY(!control<QTimer>(*app.mainWindow(), "MainTimer")->isActive());
     QCOMPARE(QDir(p.programFolder.path()).entryList(QDir::Files), QStringList());
 }
 
@@ -155,7 +156,7 @@ void TestZibApplication::storedNameOfMissingFileStartsEmpty()
     QVERIFY(p.dialogs.prompts.isEmpty());
     QVERIFY(p.dialogs.boxes.isEmpty());
     QCOMPARE(app.mainWindow()->alarms().rowCount(), 0);
-    QVERIFY(app.mainWindow()->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*app.mainWindow(), "MainTimer")->isActive());
 }
 
 void TestZibApplication::readsSettingsInCreationOrder()

@@ -9,6 +9,15 @@
 #include <QFile>
 #include <memory>
 
+/// A control of a window, found by its object name; a missing one ends the test run.
+template <typename T> T* control(const QObject& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+    return found;
+}
+
 /// The three windows of a running program, built on fakes, with an events file in a temporary
 /// program folder.
 struct MainWindowFixture
@@ -41,6 +50,7 @@ struct MainWindowFixture
         window->finishStartup();
         return *window;
     }
+    template <typename T> T* control(const char* name) const { return ::control<T>(*window, name); }
     void writeFile(const QString& name, const QByteArray& content)
     {
         QFile file(platform.programFile(name));

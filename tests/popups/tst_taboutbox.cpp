@@ -59,10 +59,10 @@ void TestTAboutBox::showsTheProductAndCloses()
     QFETCH(int, key);
     MainWindowFixture f;
     TfrmMain& w = f.start();
-    QVERIFY(w.smAbout->isEnabled());
+    QVERIFY(control<QAction>(w, "smAbout")->isEnabled());
     f.platform.taskbar.hide();
     whileOpen(
-        w, w.smAbout,
+        w, control<QAction>(w, "smAbout"),
         [&](TAboutBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("About"));
             QVERIFY(box.isModal());
@@ -99,7 +99,7 @@ void TestTAboutBox::trayAboutRaisesTheOpenBox()
         [&](TAboutBox& box) {
             first = &box;
             // The box is open: the main menu's About and the tray's bring up the same one.
-            w.smAbout->trigger();
+            control<QAction>(w, "smAbout")->trigger();
             About1->trigger();
             QCOMPARE(aboutBoxes(w), QList<TAboutBox*>{first});
             QCOMPARE(f.platform.dialogs.beeps, 1);
@@ -107,7 +107,7 @@ void TestTAboutBox::trayAboutRaisesTheOpenBox()
         [](TAboutBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
     // Each About opens a fresh box.
     whileOpen(
-        w, w.smAbout, [&](TAboutBox&) { QCOMPARE(f.platform.dialogs.beeps, 2); },
+        w, control<QAction>(w, "smAbout"), [&](TAboutBox&) { QCOMPARE(f.platform.dialogs.beeps, 2); },
         [](TAboutBox& box) { box.OKButton->click(); });
 }
 

@@ -29,10 +29,10 @@ QString doubleClickRow(TfrmMain& w, int row)
             QTest::mouseClick(view->btnOK, Qt::LeftButton);
         }
     });
-    const QRect cell = w.lvMain->visualRect(w.alarms().index(row, ColMessage));
+    const QRect cell = control<QTreeView>(w, "lvMain")->visualRect(w.alarms().index(row, ColMessage));
     // A real double click: press and release, then the second press that Qt reports as the double click.
-    QTest::mouseClick(w.lvMain->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(w.lvMain->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(control<QTreeView>(w, "lvMain")->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(control<QTreeView>(w, "lvMain")->viewport(), Qt::LeftButton, {}, cell.center());
     QCoreApplication::processEvents();
     return shown;
 }

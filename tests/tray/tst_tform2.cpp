@@ -124,7 +124,7 @@ void TestTForm2::trayDecision()
     QCOMPARE(w.isVisible(), mainShown);
     QCOMPARE(trayWindowCount(), trayMode ? 1 : 0);
     QCOMPARE(f.platform.tray.shown, trayMode);
-    QVERIFY(w.MainTimer->isActive());
+    QVERIFY(control<QTimer>(w, "MainTimer")->isActive());
     if (trayMode) {
         QVERIFY(!trayWindow(f)->isVisible());
         QCOMPARE(f.platform.tray.tip, QStringLiteral("Zib Alarm Clock v2.2"));
@@ -137,7 +137,7 @@ void TestTForm2::exitOnlyHidesInTrayMode()
     f.platform.settings.values["Check In Tray"] = "1";
     TfrmMain& w = f.start();
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(quit.size(), 0);
     QVERIFY(f.platform.tray.shown);
@@ -186,7 +186,7 @@ void TestTForm2::disablingThroughTheMenu()
     f.platform.settings.values["Check Startup"] = "1";
     f.writeEvents(everyDay);
     TfrmMain& w = f.start();
-    const QColor enabledBase = w.lvMain->palette().color(QPalette::Base);
+    const QColor enabledBase = control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base);
     TForm2* tray = trayWindow(f);
     QAction* mnuDisabled = trayItem(f, "mnuDisabled");
 
@@ -195,9 +195,9 @@ void TestTForm2::disablingThroughTheMenu()
     QVERIFY(!mnuDisabled->isChecked());
     mnuDisabled->trigger();
     menu->hide();
-    QVERIFY(w.btnDisabledAll->isChecked());
-    QVERIFY(!w.MainTimer->isActive());
-    QVERIFY(w.lvMain->palette().color(QPalette::Base) != enabledBase);
+    QVERIFY(control<QToolButton>(w, "btnDisabledAll")->isChecked());
+    QVERIFY(!control<QTimer>(w, "MainTimer")->isActive());
+    QVERIFY(control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base) != enabledBase);
     QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
 
     menu = openTrayMenu(f);
@@ -206,7 +206,7 @@ void TestTForm2::disablingThroughTheMenu()
     menu->hide();
 
     // The button under the list moves the menu's check and the icon as well.
-    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
     QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
     menu = openTrayMenu(f);
     QVERIFY(menu);
@@ -224,14 +224,14 @@ void TestTForm2::reenablingSavesAndReloads()
     TForm2* tray = trayWindow(f);
     QAction* mnuDisabled = trayItem(f, "mnuDisabled");
     mnuDisabled->trigger();
-    QVERIFY(!w.MainTimer->isActive());
+    QVERIFY(!control<QTimer>(w, "MainTimer")->isActive());
 
     // The event's time passes while everything is disabled, and the file goes away.
     f.platform.clock.setTime(QTime(23, 45, 0));
     QVERIFY(QFile::remove(f.platform.programFile("events.acl")));
     mnuDisabled->trigger();
-    QVERIFY(!w.btnDisabledAll->isChecked());
-    QVERIFY(w.MainTimer->isActive());
+    QVERIFY(!control<QToolButton>(w, "btnDisabledAll")->isChecked());
+    QVERIFY(control<QTimer>(w, "MainTimer")->isActive());
     QCOMPARE(f.events(), everyDay);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Ignore"));
@@ -308,7 +308,7 @@ void TestTForm2::switchingTheIconOnAndOff()
     MainWindowFixture f;
     f.platform.settings.values["Check In Tray"] = "1";
     TfrmMain& w = f.start();
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QVERIFY(!w.isVisible());
 
     QTest::mouseClick(trayBox(f), Qt::LeftButton);
@@ -319,7 +319,7 @@ void TestTForm2::switchingTheIconOnAndOff()
     QVERIFY(w.isVisible());
 
     // Back on while everything is disabled: the new icon shows that at once.
-    QTest::mouseClick(w.btnDisabledAll, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
     QTest::mouseClick(trayBox(f), Qt::LeftButton);
     QCOMPARE(trayWindowCount(), 1);
     QVERIFY(w.trayMode());
@@ -362,14 +362,14 @@ void TestTForm2::noNotificationArea()
     QVERIFY(!w.trayMode());
     QVERIFY(w.isVisible());
     QCOMPARE(trayWindowCount(), 0);
-    QVERIFY(w.MainTimer->isActive());
+    QVERIFY(control<QTimer>(w, "MainTimer")->isActive());
     // The next start neither waits nor says it again.
     QVERIFY(!trayBox(f)->isChecked());
     QCOMPARE(f.platform.settings.values["Check In Tray"], QStringLiteral("0"));
 
     // Without tray mode, Exit ends the program.
     QSignalSpy quit(&w, &TfrmMain::quitRequested);
-    QTest::mouseClick(w.btnExit, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "btnExit"), Qt::LeftButton);
     QCOMPARE(quit.size(), 1);
 }
 
@@ -384,7 +384,7 @@ void TestTForm2::lateNotificationAreaIsWaitedFor()
     QCOMPARE(wait->interval(), 500);
     QVERIFY(stepTrayWait(w, 6));
     QCOMPARE(trayWindowCount(), 0);
-    w.btnDisabledAll->click();
+    control<QToolButton>(w, "btnDisabledAll")->click();
 
     f.platform.tray.hasArea = true;
     QVERIFY(stepTrayWait(w, 1));

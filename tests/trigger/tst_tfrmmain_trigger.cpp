@@ -5,6 +5,7 @@
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
 #include "fakeplatform.h"
+#include "mainwindowfixture.h"
 #include "popups/tmsgout.h"
 #include "popups/twarning.h"
 #include "settings/tsetup.h"
@@ -66,7 +67,7 @@ struct Fixture
             std::make_unique<TSetUp>(platform.services(), platform.settingsService, platform.programDir(), clock.get());
         window = std::make_unique<TfrmMain>(platform.services(), platform.settingsService, platform.programDir(),
                                             *clock, *setup);
-        window->cbTestSongs->setCurrentText(QStringLiteral("bell"));
+        control<QComboBox>(*window, "cbTestSongs")->setCurrentText(QStringLiteral("bell"));
     }
     ~Fixture()
     {
@@ -171,21 +172,21 @@ void TestTfrmMainTrigger::timerIsOffWhileFiring()
 {
     Fixture f;
     f.start({makeEvent("10:00:00")});
-    QVERIFY(f.window->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*f.window, "MainTimer")->isActive());
     QList<bool> activeDuringSound;
     f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) {
-        activeDuringSound.append(f.window->MainTimer->isActive());
+        activeDuringSound.append(control<QTimer>(*f.window, "MainTimer")->isActive());
     };
     f.tickAt(QTime(10, 0, 0));
     QCOMPARE(activeDuringSound, QList<bool>{false});
-    QVERIFY(f.window->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*f.window, "MainTimer")->isActive());
 }
 
 void TestTfrmMainTrigger::timerKeepsToTheHalfSeconds()
 {
     Fixture f(QTime(9, 59, 59, 200));
     f.start({makeEvent("10:00:00")});
-    QTimer* timer = f.window->MainTimer;
+    QTimer* timer = control<QTimer>(*f.window, "MainTimer");
     QCOMPARE(timer->interval(), 305);
 
     // The firing takes 0.3 s: the next tick is at half past, not 500 ms after the firing ended.
@@ -199,9 +200,9 @@ void TestTfrmMainTrigger::timerKeepsToTheHalfSeconds()
     QMetaObject::invokeMethod(timer, "timeout");
     QCOMPARE(timer->interval(), 496);
 
-    f.window->btnDisabledAll->click();
+    control<QToolButton>(*f.window, "btnDisabledAll")->click();
     f.platform.clock.setTime(QTime(10, 0, 7, 900));
-    f.window->btnDisabledAll->click();
+    control<QToolButton>(*f.window, "btnDisabledAll")->click();
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 105);
 }
@@ -210,10 +211,12 @@ void TestTfrmMainTrigger::disabledDuringSoundKeepsTimerOff()
 {
     Fixture f;
     f.start({makeEvent("10:00:00")});
-    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) { f.window->btnDisabledAll->click(); };
+    f.platform.wave.onPlay = [&](const QString&, WavePlayer::Mode) {
+        control<QToolButton>(*f.window, "btnDisabledAll")->click();
+    };
     f.tickAt(QTime(10, 0, 0));
-    QVERIFY(f.window->btnDisabledAll->isChecked());
-    QVERIFY(!f.window->MainTimer->isActive());
+    QVERIFY(control<QToolButton>(*f.window, "btnDisabledAll")->isChecked());
+    QVERIFY(!control<QTimer>(*f.window, "MainTimer")->isActive());
 }
 
 void TestTfrmMainTrigger::rowDeletedDuringSound()
@@ -228,7 +231,7 @@ void TestTfrmMainTrigger::rowDeletedDuringSound()
     QVERIFY(!f.alarms().at(0).dateTime.endsWith(AlarmText::firedMark));
     // Everything that needs no row still happens.
     QCOMPARE(f.platform.commands.commands, QStringList{"run-me"});
-    QVERIFY(f.window->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*f.window, "MainTimer")->isActive());
 }
 
 void TestTfrmMainTrigger::removalAfterFiring_data()
@@ -305,7 +308,7 @@ void TestTfrmMainTrigger::soundOffStillShowsMessage()
     Fixture f(QTime(9, 59, 59), storedOff ? QMap<QString, QString>{{"Check Sound On", "0"}} : QMap<QString, QString>{});
     if (!storedOff)
         f.setup->findChild<QCheckBox*>("chkSoundOn")->click();
-    f.window->cbTestSongs->setCurrentText(QStringLiteral("nothing here"));
+    control<QComboBox>(*f.window, "cbTestSongs")->setCurrentText(QStringLiteral("nothing here"));
     f.start({makeEvent("10:00:00", "None", "Quiet")});
     f.tickAt(QTime(10, 0, 0));
     QVERIFY(f.platform.wave.calls.isEmpty());
@@ -362,7 +365,7 @@ void TestTfrmMainTrigger::failedCommandShowsErrorBox()
     f.platform.commands.result = false;
     bool timerActiveWhileBoxOpen = true;
     f.platform.dialogs.onMessage = [&](const FakeDialogs::Box&) {
-        timerActiveWhileBoxOpen = f.window->MainTimer->isActive();
+        timerActiveWhileBoxOpen = control<QTimer>(*f.window, "MainTimer")->isActive();
     };
     f.tickAt(QTime(10, 0, 0));
     QCOMPARE(f.platform.dialogs.boxes.size(), 1);
@@ -372,7 +375,7 @@ void TestTfrmMainTrigger::failedCommandShowsErrorBox()
     QCOMPARE(box.icon, Dialogs::Icon::Error);
     QVERIFY(!timerActiveWhileBoxOpen);
     QVERIFY(f.alarms().at(0).dateTime.endsWith(AlarmText::firedMark));
-    QVERIFY(f.window->MainTimer->isActive());
+    QVERIFY(control<QTimer>(*f.window, "MainTimer")->isActive());
 }
 
 void TestTfrmMainTrigger::reminderPlaysCurrentSong()
@@ -381,7 +384,7 @@ void TestTfrmMainTrigger::reminderPlaysCurrentSong()
     f.start({makeEvent("10:00:00", "None", "Remind me")});
     f.tickAt(QTime(10, 0, 0));
     QCOMPARE(topLevel<TMsgOut>().size(), 1);
-    f.window->cbTestSongs->setCurrentText(QStringLiteral("gong"));
+    control<QComboBox>(*f.window, "cbTestSongs")->setCurrentText(QStringLiteral("gong"));
     f.platform.wave.calls.clear();
     emit topLevel<TMsgOut>().first()->remindRequested(QStringLiteral("Twice"));
     QCOMPARE(f.wavePaths(), (QStringList{"gong.wav", "gong.wav"}));
@@ -392,8 +395,8 @@ void TestTfrmMainTrigger::stopClearsSpeakerRepeat()
 {
     Fixture f;
     f.start({makeEvent("10:00:00")});
-    f.window->rbInternalSpeaker->click();
-    f.window->cbTestSongs->setCurrentText(QStringLiteral("Game"));
+    control<QRadioButton>(*f.window, "rbInternalSpeaker")->click();
+    control<QComboBox>(*f.window, "cbTestSongs")->setCurrentText(QStringLiteral("Game"));
     f.alarms().setField(0, ColPlayTimes, QStringLiteral("Repeat"));
     f.tickAt(QTime(10, 0, 0));
     // The tune comes from the timer, every fourth tick.
@@ -402,7 +405,7 @@ void TestTfrmMainTrigger::stopClearsSpeakerRepeat()
     QCOMPARE(f.platform.tone.tunes.size(), 3);
     QCOMPARE(f.platform.tone.tunes.first().size(), size_t(12));
 
-    f.window->btnStop->click();
+    control<QToolButton>(*f.window, "btnStop")->click();
     for (int tick = 9; tick <= 16; ++tick)
         f.tickAt(QTime(10, 0, 0).addMSecs(500 * tick));
     QCOMPARE(f.platform.tone.tunes.size(), 3);
@@ -413,15 +416,15 @@ void TestTfrmMainTrigger::chimeSoundsOncePerQuarter()
 {
     Fixture f(QTime(10, 14, 59));
     f.start({});
-    f.window->chkSnooze->setChecked(true);
-    f.window->cbChimeTime->setCurrentIndex(0);
-    emit f.window->cbChimeTime->activated(0);
+    control<QCheckBox>(*f.window, "chkSnooze")->setChecked(true);
+    control<QComboBox>(*f.window, "cbChimeTime")->setCurrentIndex(0);
+    emit control<QComboBox>(*f.window, "cbChimeTime")->activated(0);
     for (QTime t(10, 14, 59); t <= QTime(10, 15, 30); t = t.addMSecs(500))
         f.tickAt(t);
     QCOMPARE(f.wavePaths(), QStringList{"didi.snd"});
     QCOMPARE(f.platform.wave.calls.first().mode, WavePlayer::Mode::Async);
 
-    f.window->chkSnooze->setChecked(false);
+    control<QCheckBox>(*f.window, "chkSnooze")->setChecked(false);
     f.tickAt(QTime(10, 30, 0));
     QCOMPARE(f.platform.wave.calls.size(), 1);
 }
@@ -431,8 +434,8 @@ void TestTfrmMainTrigger::chimeGoesOnAfterItsListIsClosedForIt()
     Fixture f(QTime(10, 2, 40));
     f.start({});
     f.window->show();
-    f.window->chkSnooze->setChecked(true);
-    QComboBox* list = f.window->cbChimeTime;
+    control<QCheckBox>(*f.window, "chkSnooze")->setChecked(true);
+    QComboBox* list = control<QComboBox>(*f.window, "cbChimeTime");
     list->setCurrentIndex(list->findText(QStringLiteral("5")));
     emit list->activated(list->currentIndex());
     list->showPopup();

@@ -1,4 +1,4 @@
-#include "app/songlist.h"
+#include "widgets/songlist.h"
 
 #include <QCollator>
 #include <QDir>
