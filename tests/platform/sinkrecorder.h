@@ -94,7 +94,8 @@ public:
     std::pair<qint64, qint64> loudSpan(qint64 from)
     {
         qint64 first = -1, last = -1;
-        for (qint64 i = from; i < now(); ++i) {
+        // The end is read once: under load a loop that reads it anew can chase the recording for ever.
+        for (qint64 i = from, end = now(); i < end; ++i) {
             if (std::abs(at(i)) > Loud) {
                 if (first < 0)
                     first = i;
@@ -108,7 +109,7 @@ public:
     {
         int count = 0;
         bool low = false;
-        for (qint64 i = from; i < std::min(to, now()); ++i) {
+        for (qint64 i = from, end = std::min(to, now()); i < end; ++i) {
             if (at(i) < -Loud)
                 low = true;
             else if (low && at(i) > Loud) {

@@ -27,12 +27,12 @@ PulseConnection::PulseConnection()
 {
     if (!m_loop)
         return;
+    // Named before the start: named after it, libpulse renames the calling thread instead.
+    pa_threaded_mainloop_set_name(m_loop, "zib-sound");
     if (pa_threaded_mainloop_start(m_loop) < 0) {
         pa_threaded_mainloop_free(m_loop);
         m_loop = nullptr;
-        return;
     }
-    pa_threaded_mainloop_set_name(m_loop, "zib-sound");
 }
 
 PulseConnection::~PulseConnection()
