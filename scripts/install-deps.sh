@@ -6,15 +6,17 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake ninja-build pkgconf git ccache
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsndfile1-dev
+    qt6-base-dev qt6-svg-dev libsndfile1-dev libpulse-dev
     # run time: fonts for the windows (the xcb, offscreen and JPEG plugins come with libqt6gui6,
-    # QAudioSink's PulseAudio client with libqt6multimedia6)
+    # the sound server's client library libpulse0 with libpulse-dev)
     fonts-dejavu-core
     # benchmarks, libFuzzer
     libbenchmark-dev libgtest-dev clang libclang-rt-14-dev
     # desktop tier: X server, tray host, window tools, audio server and recorder, accessibility
     xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick
     pulseaudio pulseaudio-utils sox
+    # the same tests through PipeWire's PulseAudio service
+    pipewire pipewire-pulse wireplumber
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     procps time stress-ng
 )

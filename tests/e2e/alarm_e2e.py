@@ -3,7 +3,7 @@
     alarm_e2e.py CASE PROGRAM_DIR
 
 CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
-chime-after-popup.
+chime-after-popup, server-late-pulse, server-late-pipewire.
 """
 
 import array
@@ -31,6 +31,7 @@ LOUD = 2000  # the tune's square wave is a quarter of full scale, about 8200
 TITLE_CLOCK = r"^Zib Alarm Clock v2\.2\.\.\..* / (\d\d):(\d\d) (am|pm)$"
 WARNING_CAPTION = "^Zib Alarm Clock v2\\.2$"
 BUSY = "Fail to play sound. MCI is busy."
+SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts")
 
 
 def speaker_pitch(frequency):
@@ -311,12 +312,59 @@ def case_chime_after_popup(program):
     print(f"chime heard {first / RATE - chime_at:+.2f} s from its minute")
 
 
+def sound_server(action, kind, folder):
+    """Starts or stops a sound server (pulse or pipewire) whose socket is folder/runtime/pulse/native."""
+    subprocess.run([os.path.join(SCRIPTS, f"{kind}-{action}.sh"), folder], check=True, stdout=subprocess.DEVNULL)
+
+
+def server_late(program, kind):
+    """The program starts before the sound server, and an alarm finds no server; the server starts,
+    and the next alarm is heard on it. The server stops under the running program for longer than
+    a few seconds, with an alarm meanwhile; it starts again, and the alarm after is heard too."""
+    socket = os.environ.get("PULSE_SERVER", "")
+    check(socket.startswith("unix:"), "no audio server in this session")
+    # The session's server, stopped; the same socket serves the server started later.
+    folder = os.path.dirname(os.path.dirname(os.path.dirname(socket[len("unix:"):])))
+    sound_server("stop", "pulse", folder)
+    configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell", "Check ShowErrMsg": "0"})
+    # (due while there is no server, due after the server has started)
+    alarms = [(due_event(8), due_event(18)), (due_event(26), due_event(36))]
+    program.write_events([line for pair in alarms for line, _ in pair])
+    process = program.start()
+    try:
+        wait_main_window(process)
+        for n, ((_, unheard), (_, due)) in enumerate(alarms):
+            if n > 0:
+                sound_server("stop", kind, folder)
+            after = unheard + datetime.timedelta(seconds=2)
+            wait_for("the alarm without a server", lambda: datetime.datetime.now() > after,
+                     (after - datetime.datetime.now()).total_seconds() + 3)
+            sound_server("start", kind, folder)
+            recorder = Recorder(os.path.join(program.root, f"monitor-{n}.raw"))
+            due_at = recorder.seconds_until(due)
+            try:
+                wait_for("the song to end", lambda: recorder.look() and recorder.recorded() > due_at + 3, due_at + 10)
+                due_at = recorder.seconds_until(due)
+            finally:
+                recorder.stop()
+            check(process.poll() is None, f"zibac ended with {process.returncode}")
+            what = "alarm after the server's restart" if n else "alarm after the server's late start"
+            _, first = first_sound(recorder, due_at, 0.3, 1.0, what)
+            print(f"{what} heard {first / RATE - due_at:+.3f} s from its moment")
+    finally:
+        process.kill()
+        process.wait()
+        sound_server("stop", kind, folder)
+
+
 CASES = {
     "chime-after-popup": case_chime_after_popup,
     "speaker-game": case_speaker_game,
     "no-audio-server": lambda program: no_audio_server(program, show_errors=True),
     "no-audio-server-quiet": lambda program: no_audio_server(program, show_errors=False),
     "no-audio-server-swap": lambda program: no_audio_server(program, show_errors=True, swap=True),
+    "server-late-pulse": lambda program: server_late(program, "pulse"),
+    "server-late-pipewire": lambda program: server_late(program, "pipewire"),
 }
 
 

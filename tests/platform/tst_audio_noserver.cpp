@@ -1,4 +1,5 @@
 // Without an audio server (PULSE_SERVER points nowhere) nothing may hang.
+#include "platform/audio/audioengine.h"
 #include "platform/audio/sndfilewaveplayer.h"
 #include "platform/audio/speakertoneoutput.h"
 
@@ -17,6 +18,7 @@ private slots:
     void wavePlayRefusesAtOnce();
     void emptyPathStillSucceeds();
     void speakerTuneLastsItsLengthInSilence();
+    void soundThreadLeavesTheCallersName();
 };
 
 void TstAudioNoServer::wavePlayRefusesAtOnce_data()
@@ -71,6 +73,15 @@ void TstAudioNoServer::speakerTuneLastsItsLengthInSilence()
     const qint64 blockedMs = elapsed.elapsed();
     QVERIFY2(blockedMs >= 255 && blockedMs < 700, qPrintable(QString::number(blockedMs)));
     QVERIFY(ticks >= 5);
+}
+
+void TstAudioNoServer::soundThreadLeavesTheCallersName()
+{
+    AudioEngine::outputAvailable();
+    // The process's name in ps and top is its main thread's.
+    QFile comm(QStringLiteral("/proc/self/comm"));
+    QVERIFY(comm.open(QIODevice::ReadOnly));
+    QCOMPARE(comm.readAll().trimmed(), QFileInfo(QCoreApplication::applicationFilePath()).fileName().left(15).toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TstAudioNoServer)

@@ -1,33 +1,95 @@
 #include "platform/audio/audioengine.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include "platform/audio/pulseconnection.h"
+
+#include <atomic>
+#include <limits>
+#include <pulse/stream.h>
+#include <pulse/timeval.h>
 
 namespace {
 
-constexpr int PumpIntervalMs = 10;
-constexpr int BufferMs = 150;
-constexpr int RetireDelayMs = 3000;
+constexpr int PollIntervalMs = 10;
+constexpr int BufferMs = 100;
+constexpr int RefillMs = 20;
+// A missing server refuses at once; these only bound a server that hangs.
+constexpr int ConnectLimitMs = 750;
+constexpr int StreamLimitMs = 750;
 
-QAudioFormat pcm16Format(int sampleRate, int channels)
+pa_buffer_attr bufferAttr(const pa_sample_spec& spec)
 {
-    QAudioFormat format;
-    format.setSampleRate(sampleRate);
-    format.setChannelCount(channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
+    pa_buffer_attr attr;
+    attr.maxlength = std::numeric_limits<uint32_t>::max();
+    attr.tlength = uint32_t(pa_usec_to_bytes(BufferMs * PA_USEC_PER_MSEC, &spec));
+    attr.prebuf = std::numeric_limits<uint32_t>::max();
+    attr.minreq = uint32_t(pa_usec_to_bytes(RefillMs * PA_USEC_PER_MSEC, &spec));
+    attr.fragsize = std::numeric_limits<uint32_t>::max();
+    return attr;
+}
+
+bool playable(const SoundClip& clip)
+{
+    return clip.channels >= 1 && clip.channels <= int(PA_CHANNELS_MAX) && clip.sampleRate >= 1 &&
+           clip.sampleRate <= int(PA_RATE_MAX);
 }
 
 } // namespace
 
+/// What the sound thread reads: the samples and where it is in them. The GUI thread touches it
+/// only under the main loop's lock, apart from the atomic end flag.
+struct AudioEngine::Feed
+{
+    QByteArray data;
+    qsizetype position = 0;
+    qsizetype frameBytes = 0;
+    bool loop = false;
+    bool allWritten = false;
+    pa_stream* stream = nullptr;
+    pa_operation* drain = nullptr;
+    std::atomic<bool> ended{false};
+
+    void write(size_t bytes);
+    static void onWrite(pa_stream*, size_t bytes, void* feed) { static_cast<Feed*>(feed)->write(bytes); }
+    static void onDrained(pa_stream*, int, void* feed) { static_cast<Feed*>(feed)->ended = true; }
+    static void onState(pa_stream* stream, void* feed)
+    {
+        if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+            static_cast<Feed*>(feed)->ended = true;
+        PulseConnection::instance().notify();
+    }
+};
+
+void AudioEngine::Feed::write(size_t bytes)
+{
+    qsizetype room = qsizetype(bytes) / frameBytes * frameBytes;
+    while (room > 0 && !allWritten) {
+        const qsizetype chunk = std::min(room, data.size() - position);
+        if (pa_stream_write(stream, data.constData() + position, size_t(chunk), nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+            ended = true;
+            return;
+        }
+        position += chunk;
+        room -= chunk;
+        if (position < data.size())
+            continue;
+        if (loop) {
+            position = 0;
+            continue;
+        }
+        // The end is known when the server has played the last sample, not when it was sent.
+        allWritten = true;
+        drain = pa_stream_drain(stream, onDrained, this);
+        if (!drain)
+            ended = true;
+    }
+}
+
 AudioEngine::AudioEngine(QObject* parent)
     : QObject(parent)
 {
-    m_pumpTimer.setTimerType(Qt::PreciseTimer);
-    m_pumpTimer.setInterval(PumpIntervalMs);
-    connect(&m_pumpTimer, &QTimer::timeout, this, &AudioEngine::pump);
+    m_pollTimer.setTimerType(Qt::PreciseTimer);
+    m_pollTimer.setInterval(PollIntervalMs);
+    connect(&m_pollTimer, &QTimer::timeout, this, &AudioEngine::pollEnd);
 }
 
 AudioEngine::~AudioEngine()
@@ -37,55 +99,64 @@ AudioEngine::~AudioEngine()
 
 bool AudioEngine::outputAvailable()
 {
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    return PulseConnection::instance().context(ConnectLimitMs) != nullptr;
 }
 
 bool AudioEngine::play(const SoundClip& clip, bool loop)
 {
     stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || clip.channels <= 0 || clip.sampleRate <= 0)
+    if (clip.channels <= 0 || clip.sampleRate <= 0)
         return false;
-
-    SoundClip converted;
-    const SoundClip* source = &clip;
-    QAudioFormat format = pcm16Format(clip.sampleRate, clip.channels);
-    if (!device.isFormatSupported(format)) {
-        const QAudioFormat preferred = device.preferredFormat();
-        converted = convertClip(clip, preferred.sampleRate(), preferred.channelCount());
-        source = &converted;
-        format = pcm16Format(converted.sampleRate, converted.channels);
-        if (!device.isFormatSupported(format))
-            return false;
-    }
-    if (source->isEmpty())
-        return true;
-
-    m_data = QByteArray(reinterpret_cast<const char*>(source->samples.data()),
-                        qsizetype(source->samples.size() * sizeof(qint16)));
-    m_durationUs = source->frames() * 1000000 / source->sampleRate;
-    m_position = 0;
-    m_loop = loop;
-    m_allWritten = false;
-
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->setBufferSize(format.bytesForDuration(BufferMs * 1000));
-    m_silence = QByteArray(format.bytesForDuration(PumpIntervalMs * 2 * 1000), '\0');
-    m_output = m_sink->start();
-    if (!m_output || m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
+    if (!start(playable(clip) ? clip : convertClip(clip, 48000, 2), loop)) {
         release();
         return false;
     }
-    pump();
-    if (!m_sink)
-        return false;
-    m_pumpTimer.start();
+    if (m_feed)
+        m_pollTimer.start();
     return true;
+}
+
+bool AudioEngine::start(const SoundClip& clip, bool loop)
+{
+    pa_context* context = PulseConnection::instance().context(ConnectLimitMs);
+    if (!context)
+        return false;
+    if (clip.isEmpty())
+        return true;
+
+    m_feed = std::make_unique<Feed>();
+    m_feed->data =
+        QByteArray(reinterpret_cast<const char*>(clip.samples.data()), qsizetype(clip.samples.size() * sizeof(qint16)));
+    m_feed->frameBytes = qsizetype(clip.channels) * qsizetype(sizeof(qint16));
+    m_feed->loop = loop;
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, uint32_t(clip.sampleRate), uint8_t(clip.channels)};
+    pa_stream* stream = nullptr;
+    {
+        const PulseConnection::Lock lock;
+        pa_channel_map map;
+        pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+        stream = m_feed->stream = pa_stream_new(context, "Alarm", &spec, &map);
+        if (!stream)
+            return false;
+        pa_stream_set_state_callback(stream, Feed::onState, m_feed.get());
+        pa_stream_set_write_callback(stream, Feed::onWrite, m_feed.get());
+        const pa_buffer_attr attr = bufferAttr(spec);
+        if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
+            return false;
+    }
+    pa_stream_state_t state = PA_STREAM_UNCONNECTED;
+    PulseConnection::instance().waitUntil(
+        [&] {
+            state = pa_stream_get_state(stream);
+            return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
+        },
+        StreamLimitMs);
+    return state == PA_STREAM_READY;
 }
 
 void AudioEngine::stop()
 {
-    if (!m_sink)
+    if (!m_feed)
         return;
     release();
     emit finished();
@@ -93,18 +164,24 @@ void AudioEngine::stop()
 
 void AudioEngine::release()
 {
-    m_pumpTimer.stop();
-    if (m_sink) {
-        // reset() drops what is queued so that the sound ends now, not after the buffer.
-        m_sink->reset();
-        m_sink->stop();
-        // Qt's PulseAudio sink can still be called back from the sound server's thread for a
-        // moment after it stopped; deleting it at once crashes now and then.
-        QAudioSink* retired = m_sink.release();
-        QTimer::singleShot(RetireDelayMs, retired, &QObject::deleteLater);
+    m_pollTimer.stop();
+    if (!m_feed)
+        return;
+    {
+        const PulseConnection::Lock lock;
+        if (m_feed->drain) {
+            pa_operation_cancel(m_feed->drain);
+            pa_operation_unref(m_feed->drain);
+        }
+        if (pa_stream* stream = m_feed->stream) {
+            pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pa_stream_set_write_callback(stream, nullptr, nullptr);
+            // Disconnecting drops what the server still holds, so the sound ends now.
+            pa_stream_disconnect(stream);
+            pa_stream_unref(stream);
+        }
     }
-    m_output = nullptr;
-    m_data.clear();
+    m_feed.reset();
 }
 
 void AudioEngine::waitForEnd(int limitMs, QEventLoop::ProcessEventsFlags flags)
@@ -120,39 +197,8 @@ void AudioEngine::waitForEnd(int limitMs, QEventLoop::ProcessEventsFlags flags)
     loop.exec(flags);
 }
 
-void AudioEngine::pump()
+void AudioEngine::pollEnd()
 {
-    if (!m_sink)
-        return;
-    const QAudio::Error error = m_sink->error();
-    if (m_sink->state() == QAudio::StoppedState || (error != QAudio::NoError && error != QAudio::UnderrunError)) {
-        stop();
-        return;
-    }
-    // After the clip, silence keeps the output from running dry: an underrun is reported from
-    // the sound server's thread, and the end is known from the played time anyway.
-    for (qsizetype room = m_sink->bytesFree(); room > 0;) {
-        const char* from = m_allWritten ? m_silence.constData() : m_data.constData() + m_position;
-        const qsizetype available = m_allWritten ? m_silence.size() : m_data.size() - m_position;
-        const qint64 written = m_output->write(from, std::min(room, available));
-        if (written <= 0)
-            break;
-        room -= written;
-        if (m_allWritten)
-            continue;
-        m_position += written;
-        if (m_position >= m_data.size()) {
-            if (m_loop) {
-                m_position = 0;
-            } else {
-                m_allWritten = true;
-                m_sinceAllWritten.start();
-            }
-        }
-    }
-    if (!m_allWritten)
-        return;
-    // The elapsed-time bound covers outputs that do not report the played time.
-    if (m_sink->processedUSecs() >= m_durationUs || m_sinceAllWritten.elapsed() > BufferMs * 4 + 1000)
+    if (m_feed && m_feed->ended)
         stop();
 }

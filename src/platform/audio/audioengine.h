@@ -2,18 +2,14 @@
 
 #include "platform/audio/soundclip.h"
 
-#include <QByteArray>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QObject>
 #include <QTimer>
 #include <memory>
 
-class QAudioSink;
-class QIODevice;
-
-/// Plays one clip at a time through the default audio output, pushing samples from a short
-/// timer. Everything happens on the caller's thread.
+/// Plays one clip at a time through the sound server's default output. The samples are moved by
+/// the sound connection's own thread; the engine, its timer and its signal stay on the caller's
+/// thread. Each play that finds no working connection connects afresh.
 class AudioEngine : public QObject
 {
     Q_OBJECT
@@ -21,7 +17,7 @@ public:
     explicit AudioEngine(QObject* parent = nullptr);
     ~AudioEngine() override;
 
-    /// Whether the system offers an audio output at all.
+    /// Whether a sound server answers now (connecting afresh if the last connection failed).
     static bool outputAvailable();
 
     /// Stops what is playing and starts clip, over and over when loop is set. Returns false
@@ -29,7 +25,7 @@ public:
     bool play(const SoundClip& clip, bool loop);
     /// Silences the output at once.
     void stop();
-    bool isPlaying() const { return m_sink != nullptr; }
+    bool isPlaying() const { return m_feed != nullptr; }
     /// Runs a local event loop with flags until the current playing ends or limitMs pass.
     void waitForEnd(int limitMs, QEventLoop::ProcessEventsFlags flags);
 
@@ -38,17 +34,12 @@ signals:
     void finished();
 
 private:
-    void pump();
+    struct Feed;
+
+    bool start(const SoundClip& clip, bool loop);
+    void pollEnd();
     void release();
 
-    std::unique_ptr<QAudioSink> m_sink;
-    QIODevice* m_output = nullptr;
-    QTimer m_pumpTimer;
-    QByteArray m_data;
-    QByteArray m_silence;
-    qsizetype m_position = 0;
-    qint64 m_durationUs = 0;
-    bool m_loop = false;
-    bool m_allWritten = false;
-    QElapsedTimer m_sinceAllWritten;
+    std::unique_ptr<Feed> m_feed;
+    QTimer m_pollTimer;
 };

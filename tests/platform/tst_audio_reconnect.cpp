@@ -1,0 +1,118 @@
+// The sound comes back, in the same process and the same players, when the sound server starts
+// after them or restarts under them: PulseAudio, and PipeWire through its PulseAudio service.
+#include "platform/audio/sndfilewaveplayer.h"
+#include "platform/audio/speakertoneoutput.h"
+
+#include "sinkrecorder.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstAudioReconnect : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void soundComesBackWithTheServer_data();
+    void soundComesBackWithTheServer();
+
+private:
+    bool runScript(const QString& server, const QString& action);
+    void expectRefusedAtOnce(SndfileWavePlayer& player, SpeakerToneOutput& speaker);
+    void expectHeard(SndfileWavePlayer& player, SpeakerToneOutput& speaker);
+
+    QTemporaryDir m_dir;
+    QString m_serverDir;
+    QString m_clip;
+    QString m_running;
+};
+
+void TstAudioReconnect::initTestCase()
+{
+    m_serverDir = m_dir.filePath(QStringLiteral("server"));
+    // Fixed before any client connects, as a user's session fixes it: the socket a server will have.
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_serverDir) + "/runtime/pulse/native");
+    m_clip = m_dir.filePath(QStringLiteral("tone.wav"));
+    QVERIFY(writeSine(m_clip, 440, 300));
+}
+
+void TstAudioReconnect::cleanup()
+{
+    if (!m_running.isEmpty())
+        runScript(m_running, QStringLiteral("stop"));
+    m_running.clear();
+}
+
+bool TstAudioReconnect::runScript(const QString& server, const QString& action)
+{
+    const QString script = QStringLiteral(ZIB_TEST_SCRIPTS "/%1-%2.sh").arg(server, action);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(script, {m_serverDir});
+    const bool done =
+        process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    m_running = action == QLatin1String("start") && done ? server : QString();
+    return done;
+}
+
+void TstAudioReconnect::expectRefusedAtOnce(SndfileWavePlayer& player, SpeakerToneOutput& speaker)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY(!player.play(m_clip, WavePlayer::Mode::Sync));
+    QVERIFY(!speaker.canSound());
+    QVERIFY2(elapsed.elapsed() < 500, qPrintable(QString::number(elapsed.elapsed())));
+}
+
+void TstAudioReconnect::expectHeard(SndfileWavePlayer& player, SpeakerToneOutput& speaker)
+{
+    Recorder recorder;
+    QVERIFY(recorder.start());
+    QVERIFY(recorder.record(300));
+
+    qint64 mark = recorder.now();
+    QVERIFY(player.play(m_clip, WavePlayer::Mode::Sync));
+    QVERIFY(recorder.record(300));
+    const auto [first, last] = recorder.loudSpan(mark);
+    QVERIFY2(first >= 0, "the wave sound was not heard");
+    qInfo("wave heard %lld ms after the play, for %lld ms", (first - mark) / PerMs, (last - first) / PerMs);
+    QVERIFY(std::abs((last - first) / PerMs - 300) <= 30);
+
+    mark = recorder.now();
+    const Note tune[] = {{880, 200}};
+    QVERIFY(speaker.canSound());
+    QVERIFY(speaker.play(tune));
+    QVERIFY(recorder.record(300));
+    QVERIFY2(recorder.loudSpan(mark).first >= 0, "the speaker tune was not heard");
+}
+
+void TstAudioReconnect::soundComesBackWithTheServer_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::newRow("PulseAudio") << QStringLiteral("pulse");
+    QTest::newRow("PipeWire") << QStringLiteral("pipewire");
+}
+
+void TstAudioReconnect::soundComesBackWithTheServer()
+{
+    QFETCH(QString, server);
+    SndfileWavePlayer player;
+    SpeakerToneOutput speaker;
+
+    expectRefusedAtOnce(player, speaker);
+    QVERIFY(runScript(server, QStringLiteral("start")));
+    expectHeard(player, speaker);
+    if (QTest::currentTestFailed())
+        return;
+
+    QVERIFY(runScript(server, QStringLiteral("stop")));
+    expectRefusedAtOnce(player, speaker);
+    QVERIFY(runScript(server, QStringLiteral("start")));
+    expectHeard(player, speaker);
+}
+
+QTEST_GUILESS_MAIN(TstAudioReconnect)
+#include "tst_audio_reconnect.moc"
