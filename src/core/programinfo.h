@@ -7,6 +7,11 @@ inline QString title()
 {
     return QStringLiteral("Zib Alarm Clock v2.2");
 }
+/// What --version prints after the program's name.
+inline QString version()
+{
+    return QStringLiteral("2.2");
+}
 /// Name of the single-instance lock.
 inline QString instanceName()
 {
