@@ -28,3 +28,11 @@ std::optional<QString> answerCommandLine(const QStringList& arguments)
         return program + u' ' + ProgramInfo::version() + u'\n';
     return std::nullopt;
 }
+
+QByteArray platformForSession(const QByteArray& display, const QByteArray& waylandDisplay)
+{
+    if (waylandDisplay.isEmpty())
+        return {};
+    // Without a display Qt would try xcb anyway and print that it failed before going on.
+    return display.isEmpty() ? QByteArrayLiteral("wayland") : QByteArrayLiteral("xcb;wayland");
+}

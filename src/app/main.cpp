@@ -30,9 +30,11 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    // Positions and stay-on-top need X11; a Wayland session runs us through XWayland when it can.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (const QByteArray platform = platformForSession(qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+            !platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", platform);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());

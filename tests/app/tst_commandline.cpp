@@ -12,6 +12,8 @@ class TestCommandLine : public QObject
 private slots:
     void answer_data();
     void answer();
+    void platformForSession_data();
+    void platformForSession();
     void programAnswersWithoutStarting_data();
     void programAnswersWithoutStarting();
 };
@@ -38,6 +40,23 @@ void TestCommandLine::answer()
     QCOMPARE(answer.has_value(), !answerStart.isEmpty());
     if (answer)
         QVERIFY2(answer->startsWith(answerStart), qPrintable(*answer));
+}
+
+void TestCommandLine::platformForSession_data()
+{
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("waylandDisplay");
+    QTest::addColumn<QByteArray>("platform");
+    QTest::newRow("X11 session: Qt's choice") << QByteArray(":0") << QByteArray() << QByteArray();
+    QTest::newRow("Wayland with XWayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland without X") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
+}
+
+void TestCommandLine::platformForSession()
+{
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, waylandDisplay);
+    QTEST(::platformForSession(display, waylandDisplay), "platform");
 }
 
 void TestCommandLine::programAnswersWithoutStarting_data()
