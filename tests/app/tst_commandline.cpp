@@ -22,10 +22,9 @@ void TestCommandLine::answer_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("answerStart");
-    const QString help = "Usage: zibac [options]\nZib Alarm Clock v2.2: an alarm clock and reminder.\n";
-    QTest::newRow("help") << QStringList{"/usr/bin/zibac", "--help"} << help;
-    QTest::newRow("short help among Qt options") << QStringList{"zibac", "-platform", "xcb", "-h"} << help;
-    QTest::newRow("version") << QStringList{"./zibac", "--version"} << "zibac 2.2\n";
+    QTest::newRow("short help among Qt options")
+        << QStringList{"/usr/bin/zibac", "-platform", "xcb", "-h"}
+        << "Usage: zibac [options]\nZib Alarm Clock v2.2: an alarm clock and reminder.\n";
     QTest::newRow("short version") << QStringList{"zibac", "-v"} << "zibac 2.2\n";
     QTest::newRow("no option starts the program") << QStringList{"zibac"} << QString();
     QTest::newRow("Qt options start the program")
