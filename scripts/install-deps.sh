@@ -1,25 +1,53 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package that the build and all test tiers need.
-# Safe to run again: when everything is there already it changes nothing and needs no network.
+# Installs the Debian 12 packages of the groups named on the command line:
+#   run    what the program needs to run
+#   build  what building it needs
+#   test   what the tests, benchmarks and fuzzing need (the desktop tier included)
+#   all    every group
+# Without an argument every group is installed. Safe to run again: when everything is there
+# already it changes nothing and needs no network.
 set -euo pipefail
 
-packages=(
-    # build
-    g++ cmake ninja-build pkgconf git ccache
+# Fonts for the windows; the X11, Wayland, offscreen and JPEG platform plugins; the sound
+# server's client library; the sound file decoder.
+run=(
+    libqt6widgets6 libpulse0 libsndfile1 qt6-wayland fonts-dejavu-core
+)
+build=(
+    g++ cmake ninja-build pkgconf
     qt6-base-dev qt6-svg-dev libsndfile1-dev libpulse-dev
-    # run time: fonts for the windows (the xcb, offscreen and JPEG plugins come with libqt6gui6,
-    # the sound server's client library libpulse0 with libpulse-dev)
-    fonts-dejavu-core
+)
+test=(
+    git ccache
     # benchmarks, libFuzzer
     libbenchmark-dev libgtest-dev clang libclang-rt-14-dev
-    # desktop tier: X server, tray host, window tools, audio server and recorder, accessibility
-    xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick
+    # desktop tier: X server, Wayland compositor, tray host, window tools, audio server and
+    # recorder, accessibility
+    xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick weston
     pulseaudio pulseaudio-utils sox
     # the same tests through PipeWire's PulseAudio service
     pipewire pipewire-pulse wireplumber
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     procps time stress-ng
 )
+
+groups=("$@")
+if ((${#groups[@]} == 0)); then
+    groups=(all)
+fi
+packages=()
+for group in "${groups[@]}"; do
+    case $group in
+    run) packages+=("${run[@]}") ;;
+    build) packages+=("${build[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    all) packages+=("${run[@]}" "${build[@]}" "${test[@]}") ;;
+    *)
+        echo "install-deps: unknown group '$group' (run, build, test or all)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,6 +56,7 @@ for p in "${packages[@]}"; do
     fi
 done
 if ((${#missing[@]} == 0)); then
+    echo "install-deps: the packages of ${groups[*]} are installed"
     exit 0
 fi
 

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it on your desktop.
+# Installs what building and running need, builds an optimized program and starts it on your
+# desktop. Build folder: $ZIB_RUN_BUILD_DIR (default build-release/), apart from the test build.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=${ZIB_BUILD_DIR:-build}
+build=${ZIB_RUN_BUILD_DIR:-build-release}
 
-"$root/scripts/install-deps.sh"
-if [[ -f "$build/CMakeCache.txt" ]]; then
-    cmake -S . -B "$build" >/dev/null
-else
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+step()
+{
+    echo "== $*"
+}
+
+step "1/3 packages for building and running (scripts/install-deps.sh run build)"
+"$root/scripts/install-deps.sh" run build
+
+step "2/3 configure and build an optimized program in $build/"
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" --target zibac zibassets -j "$(nproc 2>/dev/null || echo 2)"
 
 program=$root/$build/bin/zibac
@@ -23,4 +32,5 @@ is set). Run this command from a terminal inside your desktop session, or start 
 MSG
     exit 1
 fi
+step "3/3 start $program"
 exec "$program"

@@ -17,7 +17,7 @@ step()
 }
 
 step "dependencies"
-"$root/scripts/install-deps.sh" || { echo "summary: 0 passed, 1 failed (installing the dependencies)"; exit 1; }
+"$root/scripts/install-deps.sh" all || { echo "summary: 0 passed, 1 failed (installing the dependencies)"; exit 1; }
 
 passed=0
 failed=0

@@ -198,7 +198,36 @@ FileResult writeInPlace(const QString& path, const QString& name, const QByteArr
     return {};
 }
 
-FileResult writeEventsBytes(const QString& path, const QByteArray& bytes, const QString& journalFolder)
+// The file's content when it is a version worth going back to: neither empty nor the one about
+// to be written.
+std::optional<QByteArray> versionToKeep(const QString& path, const QByteArray& next)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (bytes.isEmpty() || bytes == next)
+        return std::nullopt;
+    return bytes;
+}
+
+FileResult keepPreviousVersion(const QString& path, const QByteArray& bytes)
+{
+    const QString prevPath = previousVersionName(path);
+    const QString name = QFileInfo(prevPath).fileName();
+    QSaveFile prev(prevPath);
+    if (!prev.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(FileResult::Failure::OpenFailed, name, prev.errorString());
+    prev.setPermissions(QFile::permissions(path));
+    if (!writeAll(prev, bytes) || !prev.commit())
+        return failed(FileResult::Failure::WriteFailed, name, prev.errorString());
+    return {};
+}
+
+enum class PreviousVersion { Keep, Leave };
+
+FileResult writeEventsBytes(const QString& path, const QByteArray& bytes, const QString& journalFolder,
+                            PreviousVersion previous)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
@@ -210,7 +239,15 @@ FileResult writeEventsBytes(const QString& path, const QByteArray& bytes, const 
             return writeInPlace(path, name, bytes, journalFolder);
         return failed(FileResult::Failure::OpenFailed, name, file.errorString());
     }
-    if (!writeAll(file, bytes) || !file.commit())
+    if (!writeAll(file, bytes))
+        return failed(FileResult::Failure::WriteFailed, name, file.errorString());
+    // The new list is whole on disk before the previous version is replaced, so a save that fails
+    // leaves both files as they were.
+    if (const auto old = previous == PreviousVersion::Keep ? versionToKeep(path, bytes) : std::nullopt) {
+        if (FileResult kept = keepPreviousVersion(path, *old); !kept.ok)
+            return kept;
+    }
+    if (!file.commit())
         return failed(FileResult::Failure::WriteFailed, name, file.errorString());
     // A journal left by a rewrite that could not be finished is older than this save.
     QFile::remove(saveJournalPath(path, journalFolder));
@@ -347,7 +384,7 @@ QString saveJournalFolder()
 
 FileResult writeEventsFile(const QString& path, const std::vector<AlarmEvent>& events, const QString& journalFolder)
 {
-    return writeEventsBytes(path, encodeEventsText(eventsFileText(events)), journalFolder);
+    return writeEventsBytes(path, encodeEventsText(eventsFileText(events)), journalFolder, PreviousVersion::Keep);
 }
 
 QString saveJournalPath(const QString& eventsPath, const QString& journalFolder)
@@ -393,7 +430,8 @@ FileResult finishInterruptedSave(const QString& path, const QString& journalFold
     }
     if (journal->target != absolutePath(path))
         return {};
-    return writeEventsBytes(path, journal->content, journalFolder);
+    // The file was cut in the middle of a rewrite: not a version to keep.
+    return writeEventsBytes(path, journal->content, journalFolder, PreviousVersion::Leave);
 }
 
 FileResult copyFileData(const QString& source, const QString& destination)
@@ -434,6 +472,11 @@ QString backupFileName(const QString& eventsFileName)
     const QString backup = (dot > folderEnd ? eventsFileName.left(dot) : eventsFileName) + QStringLiteral(".bak");
     // Copied onto itself, the file would be emptied; and the next save would overwrite its backup.
     return backup == eventsFileName ? backup + QStringLiteral(".bak") : backup;
+}
+
+QString previousVersionName(const QString& eventsPath)
+{
+    return eventsPath + QStringLiteral(".prev");
 }
 
 QString loadReportMessage(const QString& backupName, const QString& report)

@@ -57,7 +57,8 @@ QString eventsFileText(const std::vector<AlarmEvent>& events);
 /// The user's state folder, where saves keep their journals: $XDG_STATE_HOME/zibac, or
 /// ~/.local/state/zibac.
 QString saveJournalFolder();
-/// Writes the events as a new file that replaces the old one only when every line was written.
+/// Writes the events as a new file that replaces the old one only when every line was written,
+/// keeping the old content as previousVersionName() unless it was empty or is unchanged.
 /// Where the folder refuses new files the file is rewritten in place, after its new content was
 /// kept whole in a journal in journalFolder, from which finishInterruptedSave completes a rewrite
 /// that was cut. Messages name the file without its folder.
@@ -79,6 +80,8 @@ FileResult copyFileData(const QString& source, const QString& destination);
 /// The backup's file name: the extension replaced by ".bak", or ".bak" added; never the events
 /// file's own name.
 QString backupFileName(const QString& eventsFileName);
+/// Where a save keeps the version it replaces: the events file's name with ".prev" added.
+QString previousVersionName(const QString& eventsPath);
 /// The text of the report window shown after a load that found bad lines.
 QString loadReportMessage(const QString& backupName, const QString& report);
 /// "Error occurred when trying to open <name>\r\nError # <platform text>".

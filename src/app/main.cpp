@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/zibapplication.h"
 #include "core/programinfo.h"
 #include "platform/audio/sndfilewaveplayer.h"
@@ -19,11 +20,23 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
-    // Positions and stay-on-top need X11; a Wayland session runs us through XWayland when it can.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answer = answerCommandLine(arguments)) {
+        std::fputs(answer->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (const QByteArray platform = platformForSession(qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+            !platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", platform);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());

@@ -16,6 +16,11 @@ inline QString name()
 {
     return QStringLiteral("Zib Alarm Clock");
 }
+/// What --version prints after the program's name.
+inline QString version()
+{
+    return QStringLiteral("2.2");
+}
 /// Name of the single-instance lock.
 inline QString instanceName()
 {

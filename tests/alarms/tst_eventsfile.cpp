@@ -89,6 +89,9 @@ private slots:
     void interruptedSaveIsFinished();
     void fullDisk_data();
     void fullDisk();
+    void saveKeepsThePreviousVersion();
+    void failedSaveKeepsBothFiles_data();
+    void failedSaveKeepsBothFiles();
 
 private:
     QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
@@ -478,6 +481,8 @@ void TestEventsFile::interruptedSaveIsFinished()
     QFETCH(bool, applied);
     QCOMPARE(readFile(file), applied ? content : old.left(20));
     QTEST(QFile::exists(journal), "journalKept");
+    // What the cut rewrite left is not a list to go back to.
+    QVERIFY(!QFile::exists(previousVersionName(file)));
 }
 
 void TestEventsFile::fullDisk_data()
@@ -519,6 +524,59 @@ void TestEventsFile::fullDisk()
         QCOMPARE(readFile(path("disk/events.bak")), oldBackup);
         QCOMPARE(QDir(path("disk")).entryList(QDir::Files), QStringList({"events.acl", "events.bak"}));
     }
+}
+
+void TestEventsFile::saveKeepsThePreviousVersion()
+{
+    const QString file = writeFile("events.acl", wakeLine + "\r\n");
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString prev = path("events.acl.prev");
+    const auto save = [&file](int count) { return writeEventsFile(file, manyEvents(count)).ok; };
+
+    QVERIFY(save(1));
+    QCOMPARE(readFile(prev), wakeLine + "\r\n");
+    QCOMPARE(QFile::permissions(prev), QFile::permissions(file));
+    const QByteArray one = readFile(file);
+    QVERIFY(save(2));
+    QCOMPARE(readFile(prev), one);
+    // Saving the same list again would leave no version to go back to.
+    const QByteArray two = readFile(file);
+    QVERIFY(save(2));
+    QCOMPARE(readFile(prev), one);
+    // A cleared list is never worth keeping: the list before it stays until a list replaces it.
+    QVERIFY(save(0));
+    QCOMPARE(readFile(prev), two);
+    QVERIFY(save(3));
+    QCOMPARE(readFile(prev), two);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"events.acl", "events.acl.prev"}));
+}
+
+void TestEventsFile::failedSaveKeepsBothFiles_data()
+{
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newCount");
+    QTest::addColumn<QString>("failedFile");
+    QTest::newRow("new list does not fit") << 100 << 200 << "events.acl";
+    QTest::newRow("previous version does not fit") << 20000 << 1 << "events.acl.prev";
+}
+
+void TestEventsFile::failedSaveKeepsBothFiles()
+{
+    QFETCH(int, oldSize);
+    QFETCH(int, newCount);
+    const QByteArray old = wakeLine + QByteArray(oldSize, 'x') + "\r\n";
+    const QString file = writeFile("events.acl", old);
+    const QByteArray prev = "the version before";
+    writeFile("events.acl.prev", prev);
+    FileSizeLimit limit(4096);
+
+    const FileResult result = writeEventsFile(file, manyEvents(newCount), path("state"));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, platformText(EFBIG));
+    QTEST(result.path, "failedFile");
+    QCOMPARE(readFile(file), old);
+    QCOMPARE(readFile(path("events.acl.prev")), prev);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"events.acl", "events.acl.prev"}));
 }
 
 QTEST_GUILESS_MAIN(TestEventsFile)

@@ -12,8 +12,8 @@ import pyatspi
 # The import must leave no compiled copy in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_e2e import (Failure, Program, check, descendants, find_text, press_ok,  # noqa: E402
-                         report_failure, wait_for, wait_on_bus)
+from startup_e2e import (Program, check, descendants, find_text, press_ok, run_case,  # noqa: E402
+                         wait_for, wait_on_bus)
 
 VISIBLE_HEADERS = ["PT", "Date - Time", "Schedule", "Message"]
 SAVED = "Data has been saved."
@@ -72,14 +72,7 @@ def run(program):
 
 
 def main():
-    program = Program(sys.argv[1])
-    try:
-        run(program)
-    except Failure as failure:
-        report_failure("accessibility", failure, program)
-        return 1
-    print("PASS accessibility")
-    return 0
+    return run_case("accessibility", run, Program(sys.argv[1]))
 
 
 if __name__ == "__main__":

@@ -8,6 +8,8 @@
 # The command sees DISPLAY, DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, HOME, PULSE_SERVER (when
 # audio is up), QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and ZIB_SESSION_DIR (a scratch folder).
 # With ZIB_NO_TRAY_HOST=1 no tray host is started: the command starts its own when it wants one.
+# With ZIB_WAYLAND=1 the desktop is weston's headless compositor instead: the command sees
+# WAYLAND_DISPLAY, no DISPLAY, no QT_QPA_PLATFORM and no tray host.
 set -euo pipefail
 
 if (($# == 0)); then
@@ -63,17 +65,41 @@ if [[ -x "$pulse_scripts/pulse-start.sh" ]]; then
     export XDG_RUNTIME_DIR=$session/runtime
 fi
 
-# -displayfd lets the server pick a free display number and tell us which.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$session/xvfb.log" 2>&1 &
-pids+=($!)
-display=
-read -r -t 15 -u "$displayfd" display || true
-if [[ -z "$display" ]]; then
-    fail "Xvfb did not start: $(cat "$session/xvfb.log")"
+start_xvfb()
+{
+    # -displayfd lets the server pick a free display number and tell us which.
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$session/xvfb.log" 2>&1 &
+    pids+=($!)
+    display=
+    read -r -t 15 -u "$displayfd" display || true
+    if [[ -z "$display" ]]; then
+        fail "Xvfb did not start: $(cat "$session/xvfb.log")"
+    fi
+    exec {displayfd}>&-
+    export DISPLAY=:$display
+}
+
+start_weston()
+{
+    command -v weston >/dev/null || fail "weston is not installed"
+    weston --backend=headless-backend.so --socket=wayland-zib --idle-time=0 >"$session/weston.log" 2>&1 &
+    pids+=($!)
+    local i
+    for ((i = 0; i < 150; i++)); do
+        [[ -S "$XDG_RUNTIME_DIR/wayland-zib" ]] && break
+        sleep 0.1
+    done
+    [[ -S "$XDG_RUNTIME_DIR/wayland-zib" ]] || fail "weston did not start: $(cat "$session/weston.log")"
+    unset DISPLAY QT_QPA_PLATFORM
+    export WAYLAND_DISPLAY=wayland-zib XDG_SESSION_TYPE=wayland ZIB_NO_TRAY_HOST=1
+}
+
+if [[ "${ZIB_WAYLAND:-}" == 1 ]]; then
+    start_weston
+else
+    start_xvfb
 fi
-exec {displayfd}>&-
-export DISPLAY=:$display
 
 read -r DBUS_SESSION_BUS_ADDRESS bus_pid < <(dbus-daemon --session --fork --nopidfile --print-address=1 \
     --print-pid=1 --address="unix:path=$session/bus" | paste -s -d ' ')

@@ -257,6 +257,17 @@ def report_failure(name, failure, program):
             print(f"--- {log}\n{f.read()}", file=sys.stderr)
 
 
+def run_case(name, case, program):
+    """Runs case(program) and says PASS, or what failed with the program's output; the exit status."""
+    try:
+        case(program)
+    except Failure as failure:
+        report_failure(name, failure, program)
+        return 1
+    print(f"PASS {name}")
+    return 0
+
+
 CASES = {
     "alarm-fires": case_alarm_fires,
     "lists-events": case_lists_events,
@@ -269,14 +280,7 @@ def main():
     if len(sys.argv) != 3 or sys.argv[1] not in CASES:
         print(__doc__, file=sys.stderr)
         return 2
-    program = Program(sys.argv[2])
-    try:
-        CASES[sys.argv[1]](program)
-    except Failure as failure:
-        report_failure(sys.argv[1], failure, program)
-        return 1
-    print(f"PASS {sys.argv[1]}")
-    return 0
+    return run_case(sys.argv[1], CASES[sys.argv[1]], Program(sys.argv[2]))
 
 
 if __name__ == "__main__":
