@@ -17,6 +17,8 @@ packages=(
     pulseaudio pulseaudio-utils sox
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     procps time
+    # package tier: the Debian package and the checks of what it installs
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()
