@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/programfolderstart.h"
 #include "app/zibapplication.h"
 #include "core/programinfo.h"
 #include "platform/audio/sndfilewaveplayer.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramInfo::title());
+    QApplication::setDesktopFileName(ProgramInfo::applicationId());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zibac-256.png")));
     // The desktop clock plays the main window: closing other windows never ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -53,7 +55,7 @@ int main(int argc, char* argv[])
     SpeakerToneOutput tone;
     ProcessCommandRunner commands;
     DesktopShell shell;
-    XdgAutostartEntry autostart;
+    XdgAutostartEntry autostart(QApplication::applicationFilePath());
     SystemTrayIconHost tray;
     const PlatformServices services{.clock = &clock,
                                     .settings = &settings,
@@ -67,9 +69,11 @@ int main(int argc, char* argv[])
                                     .tray = &tray};
 
     SettingsService settingsService(settings, dialogs);
-
+    const std::optional<QString> programDir = openProgramFolder(dialogs);
+    if (!programDir)
+        return 1;
     LockFileInstanceLock lock(ProgramInfo::instanceName());
-    ZibApplication zib(services, settingsService, programDirFor(QApplication::applicationDirPath()));
+    ZibApplication zib(services, settingsService, programDirFor(*programDir));
     // Not quit(): Qt 6 first asks every window to close, and the main window refuses to (it is
     // left through Exit), which would cancel the end of the program.
     QObject::connect(

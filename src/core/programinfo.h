@@ -26,4 +26,9 @@ inline QString instanceName()
 {
     return QStringLiteral("ZibAlarmClockV2.2-06Dec2003");
 }
+/// The desktop's name for the program: its launcher entry, icon and AppStream id.
+inline QString applicationId()
+{
+    return QStringLiteral(ZIB_APP_ID);
+}
 } // namespace ProgramInfo

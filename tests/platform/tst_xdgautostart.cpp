@@ -37,6 +37,7 @@ private slots:
     void cleanup();
 
     void writesDesktopFile();
+    void installedProgramStartsItself();
     void programPathRoundTrip_data();
     void programPathRoundTrip();
     void fileNameIsSafe_data();
@@ -79,8 +80,21 @@ void TestXdgAutostart::writesDesktopFile()
                                               "Type=Application\n"
                                               "Name=Zib Alarm Clock v2.2\n"
                                               "Exec=\"/opt/zib/zibac\"\n"
+                                              "Icon=io.github.zib.AlarmClock\n"
                                               "X-GNOME-Autostart-enabled=true\n"));
     QCOMPARE(m_entry.programPath(EntryName), "/opt/zib/zibac");
+}
+
+void TestXdgAutostart::installedProgramStartsItself()
+{
+    // An installed program's folder, the user's data folder, holds no executable.
+    XdgAutostartEntry entry(QStringLiteral("/usr/bin/zibac"));
+    QVERIFY(entry.add(EntryName, m_config->path() + "/zibac"));
+    QCOMPARE(entry.programPath(EntryName), "/usr/bin/zibac");
+
+    const QString builtProgram = QCoreApplication::applicationFilePath();
+    QVERIFY(entry.add(EntryName, builtProgram));
+    QCOMPARE(entry.programPath(EntryName), builtProgram);
 }
 
 void TestXdgAutostart::programPathRoundTrip_data()

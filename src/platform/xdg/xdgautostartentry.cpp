@@ -1,7 +1,10 @@
 #include "platform/xdg/xdgautostartentry.h"
+#include "core/programinfo.h"
+#include "platform/xdg/xdgfolders.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -61,12 +64,13 @@ QString unescapeValue(const QString& text)
 
 } // namespace
 
+XdgAutostartEntry::XdgAutostartEntry(QString runningProgram)
+    : m_runningProgram(std::move(runningProgram))
+{}
+
 QString XdgAutostartEntry::autostartFolder()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QLatin1String("/.config");
-    return config + QLatin1String("/autostart");
+    return xdgBaseFolder("XDG_CONFIG_HOME", QStringLiteral("/.config")) + QLatin1String("/autostart");
 }
 
 QString XdgAutostartEntry::fileName(const QString& name)
@@ -124,11 +128,13 @@ QString XdgAutostartEntry::programOfExec(const QString& exec)
 bool XdgAutostartEntry::add(const QString& name, const QString& programPath, QString* error)
 {
     QDir().mkpath(autostartFolder());
+    const QString program =
+        m_runningProgram.isEmpty() || QFileInfo(programPath).isExecutable() ? programPath : m_runningProgram;
     QSaveFile file(filePath(name));
     if (file.open(QIODevice::WriteOnly)) {
         const QString content = QLatin1String("[Desktop Entry]\nType=Application\nName=") + escapeValue(name) +
-                                QLatin1String("\nExec=") + execValue(programPath) +
-                                QLatin1String("\nX-GNOME-Autostart-enabled=true\n");
+                                QLatin1String("\nExec=") + execValue(program) + QLatin1String("\nIcon=") +
+                                ProgramInfo::applicationId() + QLatin1String("\nX-GNOME-Autostart-enabled=true\n");
         file.write(content.toUtf8());
         if (file.commit())
             return true;

@@ -7,6 +7,10 @@
 class XdgAutostartEntry final : public AutostartEntry
 {
 public:
+    /// runningProgram: what an entry starts when the path it is given is no program. An
+    /// installed program keeps its files in the user's data folder, without the executable.
+    explicit XdgAutostartEntry(QString runningProgram = {});
+
     bool add(const QString& name, const QString& programPath, QString* error = nullptr) override;
     bool remove(const QString& name, QString* error = nullptr) override;
     QString programPath(const QString& name) const override;
@@ -21,4 +25,7 @@ public:
     static QString execValue(const QString& programPath);
     /// The program of an Exec value: its first argument, unquoted. Empty when malformed.
     static QString programOfExec(const QString& exec);
+
+private:
+    QString m_runningProgram;
 };
