@@ -56,7 +56,7 @@ void addBeep(Samples& out, double at, double seconds, double frequency, double g
     const double ramp = 0.003 * kRate;
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kRate;
-        const double edge = std::min({1.0, i / ramp, (count - i) / ramp});
+        const double edge = std::min({1.0, static_cast<double>(i) / ramp, static_cast<double>(count - i) / ramp});
         out[first + i] += gain * edge * std::sin(2 * std::numbers::pi * frequency * t);
     }
 }

@@ -46,7 +46,7 @@ SoundClip convertClip(const SoundClip& clip, int sampleRate, int channels)
     out.samples.resize(size_t(outFrames * channels));
     const double step = double(clip.sampleRate) / sampleRate;
     for (qint64 f = 0; f < outFrames; ++f) {
-        const double pos = f * step;
+        const double pos = double(f) * step;
         const qint64 i = qint64(pos);
         const double frac = pos - double(i);
         const qint64 j = std::min(i + 1, inFrames - 1);
