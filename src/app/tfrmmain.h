@@ -14,6 +14,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class AlarmListModel;
 class AlarmListPanel;
@@ -71,8 +72,9 @@ public:
     QString GetFormatChosenDate() const;
     /// The Days of the "Monthly" row last taken into the editor.
     QString GetThoseDays() const;
-    /// Shows the message input window and returns what the user left in it; tests script it.
-    std::function<InputMsgResult(const QString& initialMessage)> runInputMsg;
+    using InputMsgRunner = std::function<InputMsgResult(const QString& initialMessage)>;
+    /// Replaces the message input window with a scripted one (tests).
+    void setInputMsgRunner(InputMsgRunner runner) { runInputMsg = std::move(runner); }
     // ---- end of editor and time grid ----
 
     // ---- List sorting (src/alarms/tfrmmain_sort.cpp) ----
@@ -133,6 +135,8 @@ private:
     bool CheckTimeCells();
     QString LastMessage;
     bool MessageConsumed = true;
+    /// Shows the message input window and returns what the user left in it.
+    InputMsgRunner runInputMsg;
     /// The row on which Editing mode began; it follows the row while rows move or go.
     QPersistentModelIndex EditedIndex;
     // ---- end of editor and time grid ----

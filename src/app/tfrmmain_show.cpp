@@ -2,11 +2,9 @@
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"
 
-#include <QTimer>
-
 void TfrmMain::mShowClick()
 {
-    m_clock.Timer1->start();
+    m_clock.resumeTicking();
     m_clock.show();
     m_clock.ShowOnTop();
     if (m_clock.y() < 0 && m_clock.clockTucked()) {

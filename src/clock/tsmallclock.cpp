@@ -168,6 +168,11 @@ void TSmallClock::FormCreate()
     Timer1->start();
 }
 
+void TSmallClock::resumeTicking()
+{
+    Timer1->start();
+}
+
 void TSmallClock::readClockSettings()
 {
     using namespace SettingNames;

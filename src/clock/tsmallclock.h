@@ -37,8 +37,8 @@ public:
     /// On while the clock waits above the top edge after a drag.
     bool clockTucked() const { return m_clockTucked; }
     void setClockTucked(bool on) { m_clockTucked = on; }
-
-    QTimer* Timer1 = nullptr;
+    /// Starts the clock's ticking again after the menu's Close stopped it.
+    void resumeTicking();
 
 signals:
     /// The menu's Stop: silence the alarm sound now playing.
@@ -59,6 +59,8 @@ private slots:
     void mCloseClick();
 
 private:
+    QTimer* Timer1 = nullptr;
+
     void FormCreate();
     void createControls();
     void createMenu();

@@ -39,51 +39,9 @@ TInputMsg::TInputMsg(SettingsService& settings, QWidget* parent)
     setObjectName(QStringLiteral("TInputMsg"));
     setWindowTitle(QStringLiteral("Input Message"));
     setModal(true);
-
-    mMsgIs = new QPlainTextEdit(this);
-    mMsgIs->setObjectName(QStringLiteral("mMsgIs"));
-    mMsgIs->setAccessibleName(QStringLiteral("Message"));
-    mMsgIs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mMsgIs->setMinimumSize(200, 120);
-    QFont messageFont = mMsgIs->font();
-    messageFont.setPointSize(9);
-    mMsgIs->setFont(messageFont);
-
-    ToolBar1 = new QWidget(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Pictures"));
-    btn1 = imageButton("btn1", QStringLiteral(":/icons/bell.png"), QStringLiteral("Bell"), ToolBar1);
-    btn2 = imageButton("btn2", QStringLiteral(":/icons/exclamation.png"), QStringLiteral("Exclamation"), ToolBar1);
-    // At most one picture, and none is allowed.
-    auto* pictures = new QButtonGroup(this);
-    pictures->setExclusive(false);
-    pictures->addButton(btn1, 0);
-    pictures->addButton(btn2, 1);
-    auto* bar = new QHBoxLayout(ToolBar1);
-    bar->setContentsMargins(2, 2, 2, 2);
-    bar->addWidget(btn1);
-    bar->addWidget(btn2);
-    bar->addStretch();
-    ToolBar1->setEnabled(false);
-
-    lblFontSize = new QLabel(QStringLiteral("Font Size :"), this);
-    lblFontSize->setObjectName(QStringLiteral("lblFontSize"));
-    lblFontSize->setAccessibleName(lblFontSize->text());
-    SpinEdit1 = new QSpinBox(this);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setAccessibleName(QStringLiteral("Font Size"));
-    SpinEdit1->setRange(minFontSize, maxFontSize);
-    SpinEdit1->setValue(9);
-    lblFontSize->setBuddy(SpinEdit1);
-
-    btnSave = new QPushButton(QStringLiteral("&Add"), this);
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSave->setAccessibleName(QStringLiteral("Add"));
-    btnSave->setAutoDefault(false);
-    btnAbandon = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnAbandon->setObjectName(QStringLiteral("btnAbandon"));
-    btnAbandon->setAccessibleName(QStringLiteral("Cancel"));
-    btnAbandon->setAutoDefault(false);
+    buildMessageBox();
+    buildPictureBar();
+    buildBottomRow();
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblFontSize);
@@ -104,6 +62,60 @@ TInputMsg::TInputMsg(SettingsService& settings, QWidget* parent)
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TInputMsg::SpinEdit1Change);
 
     FormCreate();
+}
+
+void TInputMsg::buildMessageBox()
+{
+    mMsgIs = new QPlainTextEdit(this);
+    mMsgIs->setObjectName(QStringLiteral("mMsgIs"));
+    mMsgIs->setAccessibleName(QStringLiteral("Message"));
+    mMsgIs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mMsgIs->setMinimumSize(200, 120);
+    QFont messageFont = mMsgIs->font();
+    messageFont.setPointSize(9);
+    mMsgIs->setFont(messageFont);
+}
+
+void TInputMsg::buildPictureBar()
+{
+    ToolBar1 = new QWidget(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setAccessibleName(QStringLiteral("Pictures"));
+    btn1 = imageButton("btn1", QStringLiteral(":/icons/bell.png"), QStringLiteral("Bell"), ToolBar1);
+    btn2 = imageButton("btn2", QStringLiteral(":/icons/exclamation.png"), QStringLiteral("Exclamation"), ToolBar1);
+    // At most one picture, and none is allowed.
+    auto* pictures = new QButtonGroup(this);
+    pictures->setExclusive(false);
+    pictures->addButton(btn1, 0);
+    pictures->addButton(btn2, 1);
+    auto* bar = new QHBoxLayout(ToolBar1);
+    bar->setContentsMargins(2, 2, 2, 2);
+    bar->addWidget(btn1);
+    bar->addWidget(btn2);
+    bar->addStretch();
+    ToolBar1->setEnabled(false);
+}
+
+void TInputMsg::buildBottomRow()
+{
+    lblFontSize = new QLabel(QStringLiteral("Font Size :"), this);
+    lblFontSize->setObjectName(QStringLiteral("lblFontSize"));
+    lblFontSize->setAccessibleName(lblFontSize->text());
+    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1->setAccessibleName(QStringLiteral("Font Size"));
+    SpinEdit1->setRange(minFontSize, maxFontSize);
+    SpinEdit1->setValue(9);
+    lblFontSize->setBuddy(SpinEdit1);
+
+    btnSave = new QPushButton(QStringLiteral("&Add"), this);
+    btnSave->setObjectName(QStringLiteral("btnSave"));
+    btnSave->setAccessibleName(QStringLiteral("Add"));
+    btnSave->setAutoDefault(false);
+    btnAbandon = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnAbandon->setObjectName(QStringLiteral("btnAbandon"));
+    btnAbandon->setAccessibleName(QStringLiteral("Cancel"));
+    btnAbandon->setAutoDefault(false);
 }
 
 void TInputMsg::FormCreate()

@@ -36,15 +36,6 @@ public:
     /// Creates the window, shows it modally and takes its results.
     static InputMsgResult run(SettingsService& settings, QWidget* owner, const QString& initialMessage);
 
-    QPlainTextEdit* mMsgIs = nullptr;
-    QWidget* ToolBar1 = nullptr;
-    QToolButton* btn1 = nullptr;
-    QToolButton* btn2 = nullptr;
-    QLabel* lblFontSize = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QPushButton* btnSave = nullptr;
-    QPushButton* btnAbandon = nullptr;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     /// Escape does not close the window: its buttons and the title bar do.
@@ -58,9 +49,21 @@ private slots:
     void SpinEdit1Change();
 
 private:
+    void buildMessageBox();
+    void buildPictureBar();
+    void buildBottomRow();
     void FormCreate();
     void FormCloseQuery();
     void imageButtonClick(QToolButton* button, qint16 tag);
+
+    QPlainTextEdit* mMsgIs = nullptr;
+    QWidget* ToolBar1 = nullptr;
+    QToolButton* btn1 = nullptr;
+    QToolButton* btn2 = nullptr;
+    QLabel* lblFontSize = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* btnSave = nullptr;
+    QPushButton* btnAbandon = nullptr;
 
     SettingsService& m_settings;
     qint16 m_imageIndexChoice = -1;

@@ -115,7 +115,23 @@ void TSetUp::buildControls()
     tabDate = addTab(QStringLiteral("tabDate"), QStringLiteral("Date"));
     tabStartup = addTab(QStringLiteral("tabStartup"), QStringLiteral("Startup"));
     tabScreen = addTab(QStringLiteral("tabScreen"), QStringLiteral("Screen"));
+    buildSoundTab();
+    buildAlarmTab();
+    buildDateTab();
+    buildStartupTab();
+    buildScreenTab();
 
+    connect(btnFonts, &QPushButton::clicked, this, &TSetUp::btnFontsClick);
+    connect(btnApplyMisc, &QPushButton::clicked, this, &TSetUp::btnApplyMiscClick);
+    connect(chkThisFormat, &QCheckBox::toggled, this, &TSetUp::chkThisFormatClick);
+    connect(cbDateFormat, &DropDownComboBox::droppingDown, this, &TSetUp::cbDateFormatDropDown);
+    connect(cbDateFormat, &QComboBox::activated, this, &TSetUp::cbDateFormatClick);
+    tabDate->installEventFilter(this);
+    edThisSeparator->installEventFilter(this);
+}
+
+void TSetUp::buildSoundTab()
+{
     chkSoundOn = checkBox(QStringLiteral("chkSoundOn"), QStringLiteral("Sound on"), true);
     chkShowErrMsg =
         checkBox(QStringLiteral("chkShowErrMsg"), QStringLiteral("Show error message if sound cannot be played"), true);
@@ -125,7 +141,10 @@ void TSetUp::buildControls()
     soundLayout->addWidget(chkShowErrMsg);
     soundLayout->addWidget(chkSwap);
     soundLayout->addStretch();
+}
 
+void TSetUp::buildAlarmTab()
+{
     chkRemove = checkBox(QStringLiteral("chkRemove"), QStringLiteral("Remove it after executed"), false);
     const QString chimeCaption = QStringLiteral("Chime checks exact minute instead of elapsed time");
     chkChimeAtMin = named(new QCheckBox(chimeCaption), QStringLiteral("chkChimeAtMin"), chimeCaption);
@@ -134,7 +153,10 @@ void TSetUp::buildControls()
     alarmLayout->addWidget(chkRemove);
     alarmLayout->addWidget(chkChimeAtMin);
     alarmLayout->addStretch();
+}
 
+void TSetUp::buildDateTab()
+{
     const QString curFormatCaption = QStringLiteral("Current system date format :");
     const QString separatorCaption = QStringLiteral("Current system date separator :");
     lblCurFormat = named(new QLabel(curFormatCaption), QStringLiteral("lblCurFormat"), curFormatCaption);
@@ -169,14 +191,20 @@ void TSetUp::buildControls()
     dateLayout->addWidget(chkThisSeparator, 3, 0);
     dateLayout->addWidget(edThisSeparator, 3, 1);
     dateLayout->setRowStretch(4, 1);
+}
 
+void TSetUp::buildStartupTab()
+{
     chkStartup = checkBox(QStringLiteral("chkStartup"), QStringLiteral("Load when Windows starts ( in tray )"), false);
     chkInTray = checkBox(QStringLiteral("chkInTray"), QStringLiteral("Show icon in tray"), false);
     auto* startupLayout = new QVBoxLayout(tabStartup);
     startupLayout->addWidget(chkStartup);
     startupLayout->addWidget(chkInTray);
     startupLayout->addStretch();
+}
 
+void TSetUp::buildScreenTab()
+{
     gbMainList = named(new QGroupBox(QStringLiteral(" Main List ")), QStringLiteral("gbMainList"),
                        QStringLiteral(" Main List "));
     edFontName = readOnlyField(QStringLiteral("edFontName"), QStringLiteral("Font name"));
@@ -198,14 +226,6 @@ void TSetUp::buildControls()
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, btnApplyMisc, &QPushButton::click);
     }
-
-    connect(btnFonts, &QPushButton::clicked, this, &TSetUp::btnFontsClick);
-    connect(btnApplyMisc, &QPushButton::clicked, this, &TSetUp::btnApplyMiscClick);
-    connect(chkThisFormat, &QCheckBox::toggled, this, &TSetUp::chkThisFormatClick);
-    connect(cbDateFormat, &DropDownComboBox::droppingDown, this, &TSetUp::cbDateFormatDropDown);
-    connect(cbDateFormat, &QComboBox::activated, this, &TSetUp::cbDateFormatClick);
-    tabDate->installEventFilter(this);
-    edThisSeparator->installEventFilter(this);
 }
 
 void TSetUp::FormCreate()
@@ -324,7 +344,7 @@ bool TSetUp::eventFilter(QObject* watched, QEvent* event)
     if (watched == tabDate && event->type() == QEvent::Show)
         tabDateShow();
     else if (watched == edThisSeparator && event->type() == QEvent::KeyRelease &&
-             !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+             !dynamic_cast<const QKeyEvent&>(*event).isAutoRepeat())
         edThisSeparatorKeyUp();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -71,6 +71,11 @@ private slots:
 private:
     void FormCreate();
     void buildControls();
+    void buildSoundTab();
+    void buildAlarmTab();
+    void buildDateTab();
+    void buildStartupTab();
+    void buildScreenTab();
     void LoadSettings();
     void connectSaveSteps();
     void connectAnnouncements();

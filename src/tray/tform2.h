@@ -37,8 +37,7 @@ public:
     /// False when the desktop had no notification area for the icon.
     bool hasTrayIcon() const;
     TTrayIcon* trayIcon() const { return m_trayIcon; }
-
-    std::array<QIcon, 2> ilOnOff;
+    const QIcon& trayImage(TrayImage which) const { return ilOnOff.at(which); }
 
 public slots:
     void ChangeSysTrayIcon(int index);
@@ -68,6 +67,7 @@ private:
     void FormCreate();
     void createMenu();
 
+    std::array<QIcon, 2> ilOnOff;
     PlatformServices m_services;
     TTrayIcon* m_trayIcon = nullptr;
     QMenu* PopupMenu1 = nullptr;

@@ -100,7 +100,7 @@ bool AlarmListPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == lvMain && event->type() == QEvent::FocusOut) {
         // Only a move to another control of this window counts as leaving the list; a menu or
         // another window taking the keyboard for a while does not.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const Qt::FocusReason reason = dynamic_cast<const QFocusEvent&>(*event).reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             lvMainExit();
     }

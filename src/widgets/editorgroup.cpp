@@ -131,7 +131,7 @@ void EditorGroup::centreCalendarIn(const QSize& area)
 bool EditorGroup::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lblEffectiveDate && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        dynamic_cast<const QMouseEvent&>(*event).button() == Qt::LeftButton) {
         lblEffectiveDateClick();
         return true;
     }
@@ -143,12 +143,12 @@ bool EditorGroup::eventFilter(QObject* watched, QEvent* event)
     }
     if (watched == cbSchedule && event->type() == QEvent::KeyPress) {
         // Typing in the schedule box opens its list, where the key then picks an item.
-        if (!static_cast<QKeyEvent*>(event)->text().trimmed().isEmpty() && !cbSchedule->view()->isVisible())
+        if (!dynamic_cast<const QKeyEvent&>(*event).text().trimmed().isEmpty() && !cbSchedule->view()->isVisible())
             cbSchedule->showPopup();
         return false;
     }
     if (watched == cbSchedule && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const Qt::FocusReason reason = dynamic_cast<const QFocusEvent&>(*event).reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             cbScheduleExit();
     }

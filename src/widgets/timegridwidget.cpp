@@ -78,8 +78,9 @@ bool TimeGridWidget::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (watched == sgTime && event->type() == QEvent::KeyPress)
-        return sgTimeKeyPress(static_cast<QKeyEvent*>(event));
-    if (watched == sgTime && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        return sgTimeKeyPress(&dynamic_cast<QKeyEvent&>(*event));
+    if (watched == sgTime && event->type() == QEvent::KeyRelease &&
+        !dynamic_cast<const QKeyEvent&>(*event).isAutoRepeat())
         sgTimeKeyUp();
     return false;
 }

@@ -177,10 +177,10 @@ void TestEditor::refusals()
     EditorFixture f({}, withSong);
     TfrmMain& w = f.start();
     int windowRuns = 0;
-    w.runInputMsg = [&](const QString&) {
+    w.setInputMsgRunner([&](const QString&) {
         ++windowRuns;
         return InputMsgResult{"Tea", -1, true};
-    };
+    });
     typeTime(w, time[0], time[1], time[2], time[3]);
     control<QComboBox>(w, "cbSchedule")->setCurrentText(schedule);
     if (dayOffset != 0) {
@@ -599,10 +599,10 @@ void TestEditor::refusedMessageIsOfferedAgain()
     TfrmMain& w = f.start();
     QStringList offered;
     QList<InputMsgResult> answers{{"Tea", -1, true}, {"Tea\r\nnow", 1, true}, {"draft", -1, false}, {"", -1, true}};
-    w.runInputMsg = [&](const QString& initial) {
+    w.setInputMsgRunner([&](const QString& initial) {
         offered << initial;
         return answers.takeFirst();
-    };
+    });
     typeTime(w, "9", "00", "00", "AM");
     QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QCOMPARE(f.platform.dialogs.texts(), QStringList{"Alarm Time was passed."});
@@ -633,10 +633,10 @@ void TestEditor::messageWindowGivesTheRowItsText()
         QVERIFY(window);
         seen = true;
         QCOMPARE(window->windowTitle(), QStringLiteral("Input Message"));
-        QTest::keyClicks(window->mMsgIs, "Call");
-        QTest::keyClick(window->mMsgIs, Qt::Key_Return);
-        QTest::keyClicks(window->mMsgIs, "<b>home</b>");
-        QTest::mouseClick(window->btnSave, Qt::LeftButton);
+        QTest::keyClicks(control<QPlainTextEdit>(*window, "mMsgIs"), "Call");
+        QTest::keyClick(control<QPlainTextEdit>(*window, "mMsgIs"), Qt::Key_Return);
+        QTest::keyClicks(control<QPlainTextEdit>(*window, "mMsgIs"), "<b>home</b>");
+        QTest::mouseClick(control<QPushButton>(*window, "btnSave"), Qt::LeftButton);
     });
     QTest::mouseClick(control<QPushButton>(w, "btnAddMsg"), Qt::LeftButton);
     QVERIFY(seen);

@@ -118,8 +118,8 @@ void TestTSmallClock::firstStartDefaults()
     TSmallClock& clock = create();
     QVERIFY(!clock.isVisible());
     QVERIFY(!clock.showAtStart());
-    QVERIFY(clock.Timer1->isActive());
-    QCOMPARE(clock.Timer1->interval(), 400);
+    QVERIFY(control<QTimer>(clock, "Timer1")->isActive());
+    QCOMPARE(control<QTimer>(clock, "Timer1")->interval(), 400);
     QCOMPARE(clock.pos(), QPoint(screenSize().width() / 2, 0));
     QCOMPARE(clock.size(), QSize(153, 17));
     QCOMPARE(clock.palette().color(QPalette::Window), QColor(200, 216, 192));
@@ -223,7 +223,7 @@ void TestTSmallClock::leftHotAreaHidesAndKeepsTicking()
     clock.show();
     sendMouse(child<QLabel>("lblRight"), QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton);
     QVERIFY(!clock.isVisible());
-    QVERIFY(clock.Timer1->isActive());
+    QVERIFY(control<QTimer>(clock, "Timer1")->isActive());
 }
 
 void TestTSmallClock::leftHotAreaOpensTheMenu()
@@ -321,7 +321,7 @@ void TestTSmallClock::closeStopsTheTick()
     clock.show();
     item("mClose")->trigger();
     QVERIFY(!clock.isVisible());
-    QVERIFY(!clock.Timer1->isActive());
+    QVERIFY(!control<QTimer>(clock, "Timer1")->isActive());
     QVERIFY(m_platform->settings.writes.isEmpty());
 }
 
@@ -381,12 +381,12 @@ void TestTSmallClock::showFromTheMainWindowUntucksWithoutWriting()
     sendMouse(time, QEvent::MouseButtonRelease, press, Qt::LeftButton, global + QPoint(0, -40));
     QCOMPARE(clock.y(), -15);
     clock.findChild<QAction*>("mClose")->trigger();
-    QVERIFY(!clock.Timer1->isActive());
+    QVERIFY(!control<QTimer>(clock, "Timer1")->isActive());
 
     const qsizetype writes = f.platform.settings.writes.size();
     show->trigger();
     QVERIFY(clock.isVisible());
-    QVERIFY(clock.Timer1->isActive());
+    QVERIFY(control<QTimer>(clock, "Timer1")->isActive());
     QCOMPARE(clock.y(), 0);
     QVERIFY(!clock.clockTucked());
     QCOMPARE(f.platform.settings.writes.size(), writes);

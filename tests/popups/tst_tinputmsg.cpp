@@ -54,11 +54,11 @@ void TestTInputMsg::storedFontSize()
     if (!stored.isNull())
         m_platform->settings.values["Msg Font Size"] = stored;
     TInputMsg window(m_platform->settingsService);
-    QCOMPARE(window.SpinEdit1->value(), size);
-    QCOMPARE(window.mMsgIs->font().pointSize(), size);
+    QCOMPARE(window.findChild<QSpinBox*>("SpinEdit1")->value(), size);
+    QCOMPARE(window.findChild<QPlainTextEdit*>("mMsgIs")->font().pointSize(), size);
     QCOMPARE(window.windowTitle(), QStringLiteral("Input Message"));
     QCOMPARE(window.size(), QSize(287, 314));
-    QVERIFY(!window.ToolBar1->isEnabled());
+    QVERIFY(!window.findChild<QWidget*>("ToolBar1")->isEnabled());
     QCOMPARE(window.VarOfIndexOfBtn(), qint16(-1));
     QVERIFY(!window.ContinueProcess());
 }
@@ -66,25 +66,25 @@ void TestTInputMsg::storedFontSize()
 void TestTInputMsg::sizeBoxSetsTheFont()
 {
     TInputMsg window(m_platform->settingsService);
-    window.SpinEdit1->selectAll();
-    QTest::keyClicks(window.SpinEdit1, "127");
-    QCOMPARE(window.mMsgIs->font().pointSize(), 127);
-    window.SpinEdit1->selectAll();
-    QTest::keyClicks(window.SpinEdit1, "6");
-    QCOMPARE(window.mMsgIs->font().pointSize(), 127);
+    window.findChild<QSpinBox*>("SpinEdit1")->selectAll();
+    QTest::keyClicks(window.findChild<QSpinBox*>("SpinEdit1"), "127");
+    QCOMPARE(window.findChild<QPlainTextEdit*>("mMsgIs")->font().pointSize(), 127);
+    window.findChild<QSpinBox*>("SpinEdit1")->selectAll();
+    QTest::keyClicks(window.findChild<QSpinBox*>("SpinEdit1"), "6");
+    QCOMPARE(window.findChild<QPlainTextEdit*>("mMsgIs")->font().pointSize(), 127);
 }
 
 void TestTInputMsg::addKeepsLineBreaksAsCrLf()
 {
     TInputMsg window(m_platform->settingsService);
     window.setMessage("first\r\nsecond");
-    QCOMPARE(window.mMsgIs->toPlainText(), QStringLiteral("first\nsecond"));
-    window.mMsgIs->moveCursor(QTextCursor::End);
-    QTest::keyClick(window.mMsgIs, Qt::Key_Return);
-    QTest::keyClicks(window.mMsgIs, "third");
-    window.SpinEdit1->setValue(20);
+    QCOMPARE(window.findChild<QPlainTextEdit*>("mMsgIs")->toPlainText(), QStringLiteral("first\nsecond"));
+    window.findChild<QPlainTextEdit*>("mMsgIs")->moveCursor(QTextCursor::End);
+    QTest::keyClick(window.findChild<QPlainTextEdit*>("mMsgIs"), Qt::Key_Return);
+    QTest::keyClicks(window.findChild<QPlainTextEdit*>("mMsgIs"), "third");
+    window.findChild<QSpinBox*>("SpinEdit1")->setValue(20);
     window.show();
-    QTest::mouseClick(window.btnSave, Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>("btnSave"), Qt::LeftButton);
     QVERIFY(window.isHidden());
     QVERIFY(window.ContinueProcess());
     QCOMPARE(window.message(), QStringLiteral("first\r\nsecond\r\nthird"));
@@ -95,9 +95,9 @@ void TestTInputMsg::cancelForgetsTheText()
 {
     TInputMsg window(m_platform->settingsService);
     window.show();
-    QTest::keyClicks(window.mMsgIs, "note");
-    window.SpinEdit1->setValue(33);
-    QTest::mouseClick(window.btnAbandon, Qt::LeftButton);
+    QTest::keyClicks(window.findChild<QPlainTextEdit*>("mMsgIs"), "note");
+    window.findChild<QSpinBox*>("SpinEdit1")->setValue(33);
+    QTest::mouseClick(window.findChild<QPushButton*>("btnAbandon"), Qt::LeftButton);
     QVERIFY(window.isHidden());
     QVERIFY(!window.ContinueProcess());
     QCOMPARE(window.message(), QString());
@@ -108,7 +108,7 @@ void TestTInputMsg::titleBarCloseKeepsTheText()
 {
     TInputMsg window(m_platform->settingsService);
     window.show();
-    QTest::keyClicks(window.mMsgIs, "note");
+    QTest::keyClicks(window.findChild<QPlainTextEdit*>("mMsgIs"), "note");
     QVERIFY(window.close());
     QVERIFY(!window.ContinueProcess());
     QCOMPARE(window.message(), QStringLiteral("note"));
@@ -127,14 +127,14 @@ void TestTInputMsg::escapeDoesNotClose()
 void TestTInputMsg::atMostOnePicture()
 {
     TInputMsg window(m_platform->settingsService);
-    window.btn2->setChecked(true);
+    window.findChild<QToolButton*>("btn2")->setChecked(true);
     QMetaObject::invokeMethod(&window, "btn2Click");
     QCOMPARE(window.VarOfIndexOfBtn(), qint16(1));
-    window.btn1->setChecked(true);
+    window.findChild<QToolButton*>("btn1")->setChecked(true);
     QMetaObject::invokeMethod(&window, "btn1Click");
     QCOMPARE(window.VarOfIndexOfBtn(), qint16(0));
-    QVERIFY(!window.btn2->isChecked());
-    window.btn1->setChecked(false);
+    QVERIFY(!window.findChild<QToolButton*>("btn2")->isChecked());
+    window.findChild<QToolButton*>("btn1")->setChecked(false);
     QMetaObject::invokeMethod(&window, "btn1Click");
     QCOMPARE(window.VarOfIndexOfBtn(), qint16(-1));
 }
@@ -147,8 +147,8 @@ void TestTInputMsg::runShowsTheWindowModally()
     QTimer::singleShot(0, &owner, [&] {
         auto* window = qobject_cast<TInputMsg*>(QApplication::activeModalWidget());
         QVERIFY(window);
-        shown = window->mMsgIs->toPlainText();
-        QTest::mouseClick(window->btnSave, Qt::LeftButton);
+        shown = window->findChild<QPlainTextEdit*>("mMsgIs")->toPlainText();
+        QTest::mouseClick(window->findChild<QPushButton*>("btnSave"), Qt::LeftButton);
     });
     const InputMsgResult result = TInputMsg::run(m_platform->settingsService, &owner, "one\r\ntwo");
     QCOMPARE(shown, QStringLiteral("one\ntwo"));

@@ -198,7 +198,7 @@ void TestTForm2::disablingThroughTheMenu()
     QVERIFY(control<QToolButton>(w, "btnDisabledAll")->isChecked());
     QVERIFY(!control<QTimer>(w, "MainTimer")->isActive());
     QVERIFY(control<QTreeView>(w, "lvMain")->palette().color(QPalette::Base) != enabledBase);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->trayImage(TForm2::AlarmsDisabled).cacheKey());
 
     menu = openTrayMenu(f);
     QVERIFY(menu);
@@ -207,7 +207,7 @@ void TestTForm2::disablingThroughTheMenu()
 
     // The button under the list moves the menu's check and the icon as well.
     QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->trayImage(TForm2::AlarmsEnabled).cacheKey());
     menu = openTrayMenu(f);
     QVERIFY(menu);
     QVERIFY(!mnuDisabled->isChecked());
@@ -235,7 +235,7 @@ void TestTForm2::reenablingSavesAndReloads()
     QCOMPARE(f.events(), everyDay);
     QCOMPARE(w.alarms().rowCount(), 1);
     QCOMPARE(w.alarms().at(0).activeIgnore, QStringLiteral("Ignore"));
-    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->ilOnOff[TForm2::AlarmsEnabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), tray->trayImage(TForm2::AlarmsEnabled).cacheKey());
 }
 
 void TestTForm2::removeEndsWithTheWindowHidden()
@@ -324,7 +324,7 @@ void TestTForm2::switchingTheIconOnAndOff()
     QCOMPARE(trayWindowCount(), 1);
     QVERIFY(w.trayMode());
     QVERIFY(f.platform.tray.shown);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->trayImage(TForm2::AlarmsDisabled).cacheKey());
 }
 
 void TestTForm2::switchingOnWhenStartedInTrayMakesNoSecond()
@@ -391,7 +391,7 @@ void TestTForm2::lateNotificationAreaIsWaitedFor()
     QVERIFY(!wait->isActive());
     QCOMPARE(trayWindowCount(), 1);
     QVERIFY(f.platform.tray.shown);
-    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->ilOnOff[TForm2::AlarmsDisabled].cacheKey());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->trayImage(TForm2::AlarmsDisabled).cacheKey());
     QVERIFY(w.trayMode());
     QVERIFY(!w.isVisible());
     QCOMPARE(f.platform.dialogs.texts(), QStringList());

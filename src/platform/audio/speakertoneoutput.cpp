@@ -32,7 +32,9 @@ double speakerPitch(unsigned frequency)
 {
     if (frequency == 0)
         return 0.0;
-    return double(SpeakerClock) / double(SpeakerClock / frequency);
+    // The speaker's timer counts a whole divisor, so the pitch it sounds is quantised.
+    const auto divisor = SpeakerClock / frequency;
+    return double(SpeakerClock) / double(divisor);
 }
 
 SoundClip renderTune(std::span<const Note> notes, int sampleRate)
