@@ -16,13 +16,13 @@ constexpr int RefillMs = 20;
 constexpr int ConnectLimitMs = 750;
 constexpr int StreamLimitMs = 750;
 
-pa_buffer_attr bufferAttr(const pa_sample_spec& spec)
+pa_buffer_attr bufferAttr(const pa_sample_spec& sampleFormat)
 {
     pa_buffer_attr attr;
     attr.maxlength = std::numeric_limits<uint32_t>::max();
-    attr.tlength = uint32_t(pa_usec_to_bytes(BufferMs * PA_USEC_PER_MSEC, &spec));
+    attr.tlength = uint32_t(pa_usec_to_bytes(BufferMs * PA_USEC_PER_MSEC, &sampleFormat));
     attr.prebuf = std::numeric_limits<uint32_t>::max();
-    attr.minreq = uint32_t(pa_usec_to_bytes(RefillMs * PA_USEC_PER_MSEC, &spec));
+    attr.minreq = uint32_t(pa_usec_to_bytes(RefillMs * PA_USEC_PER_MSEC, &sampleFormat));
     attr.fragsize = std::numeric_limits<uint32_t>::max();
     return attr;
 }
@@ -129,18 +129,18 @@ bool AudioEngine::start(const SoundClip& clip, bool loop)
         QByteArray(reinterpret_cast<const char*>(clip.samples.data()), qsizetype(clip.samples.size() * sizeof(qint16)));
     m_feed->frameBytes = qsizetype(clip.channels) * qsizetype(sizeof(qint16));
     m_feed->loop = loop;
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, uint32_t(clip.sampleRate), uint8_t(clip.channels)};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, uint32_t(clip.sampleRate), uint8_t(clip.channels)};
     pa_stream* stream = nullptr;
     {
         const PulseConnection::Lock lock;
         pa_channel_map map;
-        pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-        stream = m_feed->stream = pa_stream_new(context, "Alarm", &spec, &map);
+        pa_channel_map_init_extend(&map, sampleFormat.channels, PA_CHANNEL_MAP_DEFAULT);
+        stream = m_feed->stream = pa_stream_new(context, "Alarm", &sampleFormat, &map);
         if (!stream)
             return false;
         pa_stream_set_state_callback(stream, Feed::onState, m_feed.get());
         pa_stream_set_write_callback(stream, Feed::onWrite, m_feed.get());
-        const pa_buffer_attr attr = bufferAttr(spec);
+        const pa_buffer_attr attr = bufferAttr(sampleFormat);
         if (pa_stream_connect_playback(stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
             return false;
     }
