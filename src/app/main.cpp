@@ -2,6 +2,7 @@
 #include "app/programfolderstart.h"
 #include "app/zibapplication.h"
 #include "core/programinfo.h"
+#include "core/settingvalues.h"
 #include "platform/audio/sndfilewaveplayer.h"
 #include "platform/audio/speakertoneoutput.h"
 #include "platform/clock.h"
@@ -69,7 +70,8 @@ int main(int argc, char* argv[])
                                     .tray = &tray};
 
     SettingsService settingsService(settings, dialogs);
-    const std::optional<QString> programDir = openProgramFolder(dialogs);
+    const std::optional<QString> programDir = openProgramFolder(
+        dialogs, QApplication::applicationDirPath(), settingsService.ReadIniFromReg(SettingNames::AlarmEventsFile));
     if (!programDir)
         return 1;
     LockFileInstanceLock lock(ProgramInfo::instanceName());

@@ -1,7 +1,9 @@
-// The window-free pieces of start-up: the first-run file name, the saved placement rules and
-// the list of wave songs.
+// The window-free pieces of start-up: the first-run file name, the saved placement rules, the
+// list of wave songs and the word on a move to the data folder.
 #include "app/eventsfilename.h"
 #include "app/mainformsettings.h"
+#include "app/programfolderstart.h"
+#include "fakedialogs.h"
 #include "widgets/songlist.h"
 
 #include <QFile>
@@ -21,6 +23,7 @@ private slots:
     void notANumberCountsAsMissing();
     void waveSongs();
     void waveSongsOfMissingFolder();
+    void moveToDataFolderToldOnce();
 };
 
 void TestStartupLogic::fileNameCheck_data()
@@ -171,6 +174,32 @@ void TestStartupLogic::waveSongs()
 void TestStartupLogic::waveSongsOfMissingFolder()
 {
     QVERIFY(::waveSongs("/nonexistent/folder/").isEmpty());
+}
+
+void TestStartupLogic::moveToDataFolderToldOnce()
+{
+    QTemporaryDir root;
+    const auto touch = [&](const QString& name) {
+        QVERIFY(QDir().mkpath(QFileInfo(root.filePath(name)).path()));
+        QFile file(root.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    };
+    // A program without songs of its own beside an installation's: its list goes along.
+    touch("bin/alarms.acl");
+    touch("share/zibac/Bell.wav");
+    qputenv("XDG_DATA_HOME", root.filePath("data").toLocal8Bit());
+    const QString data = root.filePath("data/zibac");
+    FakeDialogs dialogs;
+    for (int start = 0; start < 2; ++start)
+        QCOMPARE(openProgramFolder(dialogs, root.filePath("bin"), "alarms.acl"), data);
+    qunsetenv("XDG_DATA_HOME");
+
+    QCOMPARE(dialogs.boxes.size(), 1);
+    QCOMPARE(dialogs.boxes[0].icon, Dialogs::Icon::Information);
+    const QString text = dialogs.boxes[0].text;
+    for (const QString& named : {data, root.filePath("bin"), QStringLiteral("alarms.acl")})
+        QVERIFY2(text.contains(named), qPrintable(text));
+    QVERIFY(QFileInfo::exists(data + "/alarms.acl") && QFileInfo::exists(root.filePath("bin/alarms.acl")));
 }
 
 QTEST_GUILESS_MAIN(TestStartupLogic)

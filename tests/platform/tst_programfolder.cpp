@@ -31,6 +31,8 @@ QStringList filesBelow(const QString& folder)
     files.sort();
     return files;
 }
+
+using Reason = ProgramFolderChoice::Reason;
 } // namespace
 
 class TestProgramFolder : public QObject
@@ -51,7 +53,7 @@ private:
 void TestProgramFolder::init()
 {
     m_root = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir().mkpath(path("exe")));
+    QVERIFY(writeFile(path("exe/zibac"), "the program"));
     for (const char* name : {"Bell.wav", "didi.snd", "help/achelp.htm"}) {
         const QString file = path(QStringLiteral("share/") + QLatin1String(name));
         QVERIFY(writeFile(file, "installed"));
@@ -64,27 +66,71 @@ void TestProgramFolder::choice_data()
     QTest::addColumn<bool>("exeHoldsSounds");
     QTest::addColumn<bool>("exeReadOnly");
     QTest::addColumn<bool>("installed");
-    QTest::addColumn<QString>("dataFolder"); // absent, user, read-only, blocked
+    QTest::addColumn<QString>("list");       // none, exe, exe read-only, both (read-only in exe)
+    QTest::addColumn<QString>("dataFolder"); // absent, user, empty, read-only, blocked
     QTest::addColumn<QString>("chosen");     // exe, data, error
     QTest::addColumn<QStringList>("dataFiles");
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<int>("reason");
 
-    const QStringList copied{"Bell.wav", "didi.snd", "help/achelp.htm"};
-    QTest::newRow("build folder") << true << false << false << "absent"
-                                  << "exe" << QStringList();
-    QTest::newRow("bare copy, nothing installed") << false << false << false << "absent"
-                                                  << "exe" << QStringList();
-    QTest::newRow("installed, first start") << false << false << true << "absent"
-                                            << "data" << copied;
-    QTest::newRow("read-only copy") << true << true << true << "absent"
-                                    << "data" << copied;
-    QTest::newRow("read-only, nothing installed") << false << true << false << "absent"
-                                                  << "data" << QStringList();
-    QTest::newRow("user's folder kept as it is") << false << false << true << "user"
-                                                 << "data" << QStringList{"Bell.wav", "Own.wav"};
-    QTest::newRow("data folder refuses files") << false << false << true << "read-only"
-                                               << "error" << QStringList();
-    QTest::newRow("data home is a file") << false << false << true << "blocked"
-                                         << "error" << QStringList();
+    const QStringList installed{"Bell.wav", "didi.snd", "help/achelp.htm"};
+    const QStringList own{"Chimes.wav", "didi.snd"};
+    const QStringList user{"Bell.wav", "Own.wav"};
+    const int none = int(Reason::None);
+    const int refuses = int(Reason::RefusesNewFiles);
+    const int readOnlyList = int(Reason::ListReadOnly);
+    const int elsewhere = int(Reason::SoundsInstalled);
+    QTest::newRow("build folder") << true << false << false << "none"
+                                  << "absent"
+                                  << "exe" << QStringList() << false << none;
+    QTest::newRow("bare copy, nothing installed") << false << false << false << "none"
+                                                  << "absent"
+                                                  << "exe" << QStringList() << false << none;
+    QTest::newRow("refusing copy keeps its writable list") << true << true << true << "exe"
+                                                           << "absent"
+                                                           << "exe" << QStringList() << false << none;
+    QTest::newRow("refusing bare copy keeps its list") << false << true << false << "exe"
+                                                       << "absent"
+                                                       << "exe" << QStringList() << false << none;
+    QTest::newRow("installed, first start") << false << true << true << "none"
+                                            << "absent"
+                                            << "data" << installed << true << refuses;
+    QTest::newRow("songs installed elsewhere") << false << false << true << "none"
+                                               << "absent"
+                                               << "data" << installed << true << elsewhere;
+    QTest::newRow("read-only copy") << true << true << true << "none"
+                                    << "absent"
+                                    << "data" << installed << true << refuses;
+    QTest::newRow("read-only copy, nothing installed") << true << true << false << "none"
+                                                       << "absent"
+                                                       << "data" << own << true << refuses;
+    QTest::newRow("read-only bare copy, nothing installed") << false << true << false << "none"
+                                                            << "absent"
+                                                            << "data" << QStringList() << true << refuses;
+    QTest::newRow("read-only list is copied, not moved")
+        << true << true << false << "exe read-only"
+        << "absent"
+        << "data" << QStringList{"Chimes.wav", "alarms.acl", "didi.snd"} << true << readOnlyList;
+    QTest::newRow("user's folder gets the list")
+        << true << true << true << "exe read-only"
+        << "user"
+        << "data" << QStringList{"Bell.wav", "Own.wav", "alarms.acl"} << true << readOnlyList;
+    QTest::newRow("data folder's own list stays")
+        << true << true << true << "both"
+        << "user"
+        << "data" << QStringList{"Bell.wav", "Own.wav", "alarms.acl"} << false << readOnlyList;
+    QTest::newRow("user's folder kept as it is") << false << false << true << "none"
+                                                 << "user"
+                                                 << "data" << user << false << elsewhere;
+    QTest::newRow("empty folder of an earlier start filled") << false << true << true << "none"
+                                                             << "empty"
+                                                             << "data" << installed << true << refuses;
+    QTest::newRow("data folder refuses files") << false << false << true << "none"
+                                               << "read-only"
+                                               << "error" << QStringList() << false << elsewhere;
+    QTest::newRow("data home is a file") << false << false << true << "none"
+                                         << "blocked"
+                                         << "error" << QStringList() << false << elsewhere;
 }
 
 void TestProgramFolder::choice()
@@ -92,17 +138,27 @@ void TestProgramFolder::choice()
     QFETCH(bool, exeHoldsSounds);
     QFETCH(bool, exeReadOnly);
     QFETCH(bool, installed);
+    QFETCH(QString, list);
     QFETCH(QString, dataFolder);
     QFETCH(QString, chosen);
     QFETCH(QStringList, dataFiles);
+    QFETCH(bool, moved);
+    QFETCH(int, reason);
 
     const QString dataHome = path("data");
     const QString folder = dataHome + "/zibac";
+    const QString ownList = path("exe/alarms.acl");
     if (exeHoldsSounds)
-        QVERIFY(writeFile(path("exe/Bell.wav"), "exe") && writeFile(path("exe/didi.snd"), "exe"));
+        QVERIFY(writeFile(path("exe/Chimes.wav"), "exe") && writeFile(path("exe/didi.snd"), "exe"));
+    if (list != "none")
+        QVERIFY(writeFile(ownList, "own list"));
+    if (list == "exe read-only" || list == "both")
+        QVERIFY(QFile::setPermissions(ownList, QFile::ReadOwner));
     if (dataFolder == "user")
         QVERIFY(writeFile(folder + "/Bell.wav", "mine") && writeFile(folder + "/Own.wav", "mine"));
-    if (dataFolder == "read-only")
+    if (list == "both")
+        QVERIFY(writeFile(folder + "/alarms.acl", "data list"));
+    if (dataFolder == "empty" || dataFolder == "read-only")
         QVERIFY(QDir().mkpath(folder));
     if (dataFolder == "blocked")
         QVERIFY(writeFile(dataHome, "not a folder"));
@@ -112,20 +168,25 @@ void TestProgramFolder::choice()
     if (refusing && !refusing->refuses())
         QSKIP("folder modes do not stop this user from writing");
 
-    QString error;
-    const std::optional<QString> result =
-        chooseProgramFolder(path("exe"), dataHome, installed ? path("share") : path("nothing"), &error);
+    const ProgramFolderChoice result =
+        chooseProgramFolder(path("exe"), dataHome, installed ? path("share") : path("nothing"), "alarms.acl");
     refusing.reset();
 
-    QCOMPARE(result.value_or("error"), chosen == "exe" ? path("exe") : chosen == "data" ? folder : "error");
-    QCOMPARE(error.isEmpty(), chosen != "error");
-    if (chosen == "error")
-        QVERIFY2(error.contains(folder), qPrintable(error));
+    QCOMPARE(result.usable, chosen != "error");
+    QCOMPARE(result.folder, chosen == "exe" ? path("exe") : folder);
+    QCOMPARE(result.moved, moved);
+    QCOMPARE(int(result.reason), reason);
     QCOMPARE(filesBelow(folder), dataFiles);
     for (const QString& file : dataFiles)
         QVERIFY(QFileInfo(folder + '/' + file).permission(QFile::WriteOwner));
     if (dataFolder == "user")
         QCOMPARE(readAll(folder + "/Bell.wav"), "mine");
+    if (list != "none") // a copy, never a move
+        QCOMPARE(readAll(ownList), "own list");
+    const bool listCopied = dataFiles.contains("alarms.acl") && list != "both";
+    QCOMPARE(result.copiedList, listCopied ? ownList : QString());
+    if (dataFiles.contains("alarms.acl"))
+        QCOMPARE(readAll(folder + "/alarms.acl"), listCopied ? "own list" : "data list");
     if (chosen == "data") // no half-made copy is left beside it
         QCOMPARE(QDir(dataHome).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{"zibac"});
