@@ -3,8 +3,8 @@
     package_e2e.py PACKAGE_DIR      (the folder that holds zibac_*.deb)
 
 Unpacks the package into a read-only folder and starts its program for a user whose home is
-empty: the first-run list lands in the data folder, the installed songs are offered, and an
-alarm fires and is heard on the recorded sink.
+empty: it says once that it keeps the list in the data folder, the first-run list lands there, the
+installed songs are offered, and an alarm fires and is heard on the recorded sink.
 """
 
 import datetime
@@ -19,6 +19,7 @@ from startup_e2e import (RATE, Failure, accessible_app, check, descendants, find
                          press_ok, wait_for)
 
 PROMPT = "Please input a new filename"
+MOVED = "now keeps your alarm list and songs in the folder"
 SONGS = ["Beep", "Bell", "Chimes"]
 
 
@@ -57,6 +58,10 @@ def run(program, home, session):
     process = subprocess.Popen([program], env=env, cwd=session, stdout=log, stderr=subprocess.STDOUT)
     try:
         app = wait_for("the program on the accessibility bus", lambda: accessible_app(process.pid), 20)
+        notice = wait_for("the word on the data folder", lambda: find_text(app, MOVED), 15)
+        text = notice.name or notice.queryText().getText(0, -1)
+        check(data in text and os.path.dirname(program) in text, f"the box says: {text}")
+        check(press_ok(app), "the box has no OK button")
         answer_first_run_prompt(app, "mine")
         events = os.path.join(data, "mine.acl")
         wait_for("the first-run list in the data folder", lambda: os.path.exists(events), 10)
