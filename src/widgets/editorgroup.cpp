@@ -89,8 +89,12 @@ void EditorGroup::createControls(QWidget* calendarHost)
 void EditorGroup::layOutControls()
 {
     auto* editor = new QGridLayout(this);
-    editor->addWidget(lblMain, 0, 0);
-    editor->addWidget(m_timeGrid, 0, 1);
+    // The caption and the grid share no column with the lists below: the widest of each pair
+    // would otherwise add up past the window's design width.
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(lblMain);
+    timeRow->addWidget(m_timeGrid, 1);
+    editor->addLayout(timeRow, 0, 0, 1, 2);
     editor->addWidget(cbSchedule, 1, 0);
     editor->addWidget(cbPlayTimes, 1, 1);
     auto* runRow = new QHBoxLayout;

@@ -6,11 +6,14 @@
 #include "mainwindowfixture.h"
 #include "settings/tsetup.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTreeView>
@@ -25,6 +28,18 @@ QStringList items(const QComboBox* box)
         result.append(box->itemText(i));
     return result;
 }
+
+// The items of the visible widgets that a layout places, its nested layouts included.
+void collectWidgets(QLayout* layout, QList<QLayoutItem*>& items)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() && item->widget()->isVisible())
+            items.append(item);
+        if (QLayout* nested = item->layout())
+            collectWidgets(nested, items);
+    }
+}
 } // namespace
 
 class TestTfrmMain : public QObject
@@ -33,6 +48,8 @@ class TestTfrmMain : public QObject
 
 private slots:
     void designSizeOnSmallScreens();
+    void designSizeHoldsEveryControl_data();
+    void designSizeHoldsEveryControl();
     void restoresPlacementAtBoundaries();
     void exitWritesPlacementInOrder();
     void exitEndsTheProgramUnlessInTray();
@@ -58,6 +75,50 @@ void TestTfrmMain::designSizeOnSmallScreens()
     QCOMPARE(control<QTreeView>(w, "lvMain")->columnWidth(3), 200);
     // The row's own fields are no columns of the list, so no screen reader announces them.
     QCOMPARE(control<QTreeView>(w, "lvMain")->model()->columnCount(), 4);
+}
+
+void TestTfrmMain::designSizeHoldsEveryControl_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("the desktop's font") << QString(); // DejaVu Sans on a fresh Debian
+    QTest::newRow("a wider family") << "DejaVu Serif";
+}
+
+void TestTfrmMain::designSizeHoldsEveryControl()
+{
+    QFETCH(QString, family);
+    const QFont desktopFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&] { QApplication::setFont(desktopFont); });
+    if (!family.isEmpty()) {
+        QFont font = desktopFont;
+        font.setFamily(family);
+        if (QFontInfo(font).family() != family)
+            QSKIP("the font is not installed");
+        QApplication::setFont(font);
+    }
+    MainWindowFixture f;
+    TfrmMain& w = f.create();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The layout grows the window past the design size as soon as the controls need more.
+    QCOMPARE(w.size(), QSize(488, 379));
+    for (const QWidget* box : w.centralWidget()->findChildren<QWidget*>()) {
+        if (!box->layout() || !box->isVisible())
+            continue;
+        QList<QLayoutItem*> laidOut;
+        collectWidgets(box->layout(), laidOut);
+        for (const QLayoutItem* item : laidOut) {
+            const QWidget* control = item->widget();
+            const QString name = control->objectName() + " in " + box->objectName();
+            QVERIFY2(control->width() >= item->minimumSize().width() &&
+                         control->height() >= item->minimumSize().height(),
+                     qPrintable(name + " is cut"));
+            QVERIFY2(box->rect().contains(control->geometry()), qPrintable(name + " is outside"));
+            for (const QLayoutItem* other : laidOut)
+                QVERIFY2(other == item || !other->widget()->geometry().intersects(control->geometry()),
+                         qPrintable(name + " overlaps " + other->widget()->objectName()));
+        }
+    }
 }
 
 void TestTfrmMain::restoresPlacementAtBoundaries()
