@@ -34,7 +34,8 @@ class TSetUp;
 class TSmallClock;
 
 /// The main window: the alarm list, the editor, the song and chime boxes and the menu. It wires
-/// its child widgets together and runs the commands that they announce.
+/// its child widgets together and runs the commands that they announce. Its members are defined
+/// by concern in tfrmmain.cpp and the tfrmmain_*.cpp files beside it, named below.
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -54,20 +55,20 @@ public:
     void setTrayMode(bool on) { m_trayMode = on; }
     QString eventsFilePath() const;
 
-    // Events file (src/alarms/tfrmmain_eventsfile.cpp)
+    // Events file (tfrmmain_eventsfile.cpp)
     bool SaveAlarmEvents();
     void LoadAlarmEvents();
     bool CopyFileData(const QString& source, const QString& destination);
     /// Finishes a save of the events file that a crash cut short; start-up runs it before loading.
     void completeInterruptedSave();
 
-    // Main timer, sound, chime and commands (src/trigger/tfrmmain_trigger.cpp)
+    // Main timer, sound, chime and commands (tfrmmain_trigger.cpp)
     /// Plays the chosen song; every caller passes the song box's text as the song.
     void PlaySound(const QString& playTimes, const QString& song);
     /// The Stop command of the stop button, the tray menu and the desktop clock.
     void StopSound();
 
-    // ---- Editor and time grid (src/alarms/tfrmmain_editor.cpp, src/alarms/tfrmmain_timegrid.cpp) ----
+    // Editor (tfrmmain_editor.cpp)
     /// The effective date, "yyyy/mm/dd".
     QString GetFormatChosenDate() const;
     /// The Days of the "Monthly" row last taken into the editor.
@@ -75,12 +76,10 @@ public:
     using InputMsgRunner = std::function<InputMsgResult(const QString& initialMessage)>;
     /// Replaces the message input window with a scripted one (tests).
     void setInputMsgRunner(InputMsgRunner runner) { runInputMsg = std::move(runner); }
-    // ---- end of editor and time grid ----
 
-    // ---- List sorting (src/alarms/tfrmmain_sort.cpp) ----
+    // List sorting (tfrmmain_sort.cpp)
     /// The comparison that a header click's sort calls: negative puts item1 first.
     int lvMainCompare(const AlarmEvent& item1, const AlarmEvent& item2) const;
-    // ---- end of list sorting ----
 
 signals:
     /// The user ended the program (Exit with tray mode off, or the tray menu's "Remove").
@@ -92,40 +91,38 @@ protected:
 
 private slots:
     void btnExitClick();
-    void mShowClick(); // src/clock/tfrmmain_show.cpp
+    void mShowClick(); // tfrmmain_show.cpp
     void mnuSettingsClick();
     void smACHelpClick();
     void ApplicationActivate();
-    // Main timer, sound, chime (src/trigger/tfrmmain_trigger.cpp)
+    // Main timer, sound, chime (tfrmmain_trigger.cpp)
     void MainTimerTimer();
     void btnTestSongsClick();
     void btnStopClick();
-    // List commands (src/alarms/tfrmmain_listcommands.cpp)
+    // List commands (tfrmmain_listcommands.cpp)
     void sbLoadClick();
     void btnSaveClick();
     void btnCopyClick();
     void btnDeleteClick();
     void btnClearAllClick();
     void btnDisabledAllClick();
-    // Tray window (src/app/tfrmmain_tray.cpp)
+    // Tray window (tfrmmain_tray.cpp)
     void trayIconSwitched(bool on);
     void TrayWaitTimerTimer();
     void trayAlarmSetRequested();
     void trayDisableAllRequested(bool disabled);
     void trayMenuOpening();
-    // ---- Editor and time grid ----
+    // Editor (tfrmmain_editor.cpp)
     void btnAddClick();
     void btnAddMsgClick();
     void btnEditClick();
-    // ---- end of editor and time grid ----
-    // ---- List sorting, about box and days view (src/alarms/tfrmmain_sort.cpp, src/popups/tfrmmain_popups.cpp) ----
+    // List sorting (tfrmmain_sort.cpp), about box and days view (tfrmmain_popups.cpp)
     void lvMainColumnClick(int column);
     void smAboutClick();
     void lvMainDblClick();
-    // ---- end of list sorting, about box and days view ----
 
 private:
-    // ---- Editor and time grid ----
+    // Editor (tfrmmain_editor.cpp)
     void connectEditor();
     void ValidateTimeAndAdd(bool withMessage);
     bool AddAlarmEvent(const QString& message, qint16 imageIndex);
@@ -139,8 +136,7 @@ private:
     InputMsgRunner runInputMsg;
     /// The row on which Editing mode began; it follows the row while rows move or go.
     QPersistentModelIndex EditedIndex;
-    // ---- end of editor and time grid ----
-    // Tray window (src/app/tfrmmain_tray.cpp)
+    // Tray window (tfrmmain_tray.cpp)
     /// Start-up's choice between the tray and the shown window.
     void decideTrayMode();
     /// Creates the tray window and switches tray mode on. Without a notification area it says so,
@@ -212,11 +208,10 @@ private:
     QString LastExamineDate;
     SpeakerRepeat m_speakerRepeat;
     std::unique_ptr<SoundPlayer> m_sound;
-    // ---- List sorting and about box ----
+    // List sorting and about box
     /// The last clicked column of the list.
     int SortColumn = 0;
     /// Today and the captions as the current sort began: one sort compares with one day.
     SortKeys::Context m_sortContext;
     QPointer<TAboutBox> m_aboutBox;
-    // ---- end of list sorting and about box ----
 };
