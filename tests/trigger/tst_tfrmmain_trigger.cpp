@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
@@ -633,6 +634,15 @@ void TestTfrmMainTrigger::nightAwayReportedOnce()
     QVERIFY(f.alarms().at(1).dateTime.endsWith(AlarmText::missedMark));
     QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
     QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(woken));
+
+    // Each firing and the exit keep the moment too.
+    const QDateTime fired = woken.addSecs(3600);
+    f.tickAt(fired);
+    QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(fired));
+    f.platform.clock.set(fired.addSecs(60));
+    control<QPushButton>(*f.window, "btnExit")->click();
+    QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(fired.addSecs(60)));
+    QCOMPARE(topLevel<TMsgOut>().size(), 2);
 }
 
 void TestTfrmMainTrigger::missedSinceLastRun_data()
