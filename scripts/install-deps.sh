@@ -29,6 +29,8 @@ test=(
     pipewire pipewire-pulse wireplumber
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
     procps time stress-ng
+    # a wall clock that jumps while the monotonic one runs on: nights away, clocks that change
+    faketime libfaketime tzdata
     # package tier: the Debian package and the checks of what it installs
     dpkg-dev lintian desktop-file-utils appstream
 )

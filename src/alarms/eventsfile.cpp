@@ -4,6 +4,7 @@
 #include "alarms/eventline.h"
 #include "alarms/textencoding.h"
 #include "core/programinfo.h"
+#include "platform/xdg/xdgfolders.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -376,10 +377,7 @@ QString eventsFileText(const std::vector<AlarmEvent>& events)
 
 QString saveJournalFolder()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/zibac");
+    return xdgStateFolder();
 }
 
 FileResult writeEventsFile(const QString& path, const std::vector<AlarmEvent>& events, const QString& journalFolder)

@@ -17,6 +17,7 @@
 #include "platform/systemtrayiconhost.h"
 #include "platform/taskbarbutton.h"
 #include "platform/xdg/xdgautostartentry.h"
+#include "platform/xdg/xdglastwatch.h"
 #include "widgets/accessibleinterfaces.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     DesktopShell shell;
     XdgAutostartEntry autostart(QApplication::applicationFilePath());
     SystemTrayIconHost tray;
+    XdgLastWatch lastWatch(XdgLastWatch::defaultPath());
     const PlatformServices services{.clock = &clock,
                                     .settings = &settings,
                                     .dialogs = &dialogs,
@@ -67,7 +69,8 @@ int main(int argc, char* argv[])
                                     .commands = &commands,
                                     .shell = &shell,
                                     .autostart = &autostart,
-                                    .tray = &tray};
+                                    .tray = &tray,
+                                    .lastWatch = &lastWatch};
 
     SettingsService settingsService(settings, dialogs);
     const std::optional<QString> programDir = openProgramFolder(

@@ -47,6 +47,7 @@ TfrmMain::TfrmMain(const PlatformServices& services, SettingsService& settings, 
     layOutControls();
 
     connect(btnExit, &QPushButton::clicked, this, &TfrmMain::btnExitClick);
+    connect(this, &TfrmMain::quitRequested, this, [this] { writeLastWatch(m_services.clock->now()); });
     connect(mShow, &QAction::triggered, this, &TfrmMain::mShowClick);
     connect(mnuSettings, &QAction::triggered, this, &TfrmMain::mnuSettingsClick);
     connect(smACHelp, &QAction::triggered, this, &TfrmMain::smACHelpClick);

@@ -8,6 +8,7 @@
 #include "trigger/soundplayer.h"
 #include "trigger/speakerrepeat.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -15,12 +16,14 @@
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class AlarmListModel;
 class AlarmListPanel;
 class ChimeBox;
 class EditorGroup;
 struct AlarmEvent;
+struct EventsLoadContext;
 class QAction;
 class QIcon;
 class QPushButton;
@@ -173,6 +176,18 @@ private:
     void RunApplication(const QString& command);
     void showSoundWarning(const QString& text, SoundPlayer::Warning kind);
     void ChimeCheck(int minute);
+    /// The loader's context with the given moment standing for now.
+    EventsLoadContext loadContext(const QString& lastCheckDate, const QString& lastCheckTime) const;
+    /// A message window of its own for a report of the program's (the loader's, the missed alarms).
+    void showReportWindow(const QString& text);
+
+    // What came due while the program was not watching (src/app/tfrmmain_missed.cpp)
+    /// Reads the moment the previous run last watched the clock, reports what it missed since, and
+    /// keeps the moment of this start.
+    void reportMissedSinceLastRun();
+    void reportMissedAlarms(const std::vector<AlarmEvent>& events, const QDateTime& watchedUntil,
+                            const QDateTime& resumedAt);
+    void writeLastWatch(const QDateTime& moment);
 
     // Child widgets and the controls that are the window's own.
     AlarmListPanel* m_list = nullptr;
@@ -207,6 +222,9 @@ private:
     /// Today, as the due scan last stored it; the sort on "PT" reads it.
     QString LastExamineDate;
     SpeakerRepeat m_speakerRepeat;
+    /// The moment of the last tick that watched the list; a change of day reports what came due
+    /// between it and the new day's first moment.
+    QDateTime m_lastTick;
     std::unique_ptr<SoundPlayer> m_sound;
     // List sorting and about box
     /// The last clicked column of the list.

@@ -35,13 +35,7 @@ void TfrmMain::LoadAlarmEvents()
         LeaveEditMode();
     m_list->forgetSelection();
     m_alarms->clear();
-    const DateDisplayOptions options = m_options.dates;
-    EventsLoadContext context;
-    context.lastCheckDate = LastCheckDate;
-    context.lastCheckTime = LastCheckTime;
-    context.renderDate = [&](const QString& ymd) { return m_dates.RenderDate(ymd, options); };
-    context.displayTime = [&](const QString& time24) { return m_dates.displayTime(time24); };
-    EventsLoadResult loaded = readEventsFile(eventsFilePath(), context);
+    EventsLoadResult loaded = readEventsFile(eventsFilePath(), loadContext(LastCheckDate, LastCheckTime));
 
     if (loaded.status == EventsLoadResult::Status::OpenFailed) {
         m_services.dialogs->message(openErrorText(m_eventsFileName, loaded.error), Dialogs::Icon::Error, {}, this);
@@ -54,13 +48,30 @@ void TfrmMain::LoadAlarmEvents()
     if (!loaded.report.isEmpty()) {
         const QString backupName = backupFileName(m_eventsFileName);
         CopyFileData(eventsFilePath(), m_programDir + backupName);
-        auto* report = new TMsgOut(m_services, m_settings, &m_clock, this,
-                                   [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
-        report->setMessage(loadReportMessage(backupName, loaded.report));
-        report->show();
-        m_services.taskbar->show();
+        showReportWindow(loadReportMessage(backupName, loaded.report));
     }
     m_loading = false;
+}
+
+EventsLoadContext TfrmMain::loadContext(const QString& lastCheckDate, const QString& lastCheckTime) const
+{
+    EventsLoadContext context;
+    context.lastCheckDate = lastCheckDate;
+    context.lastCheckTime = lastCheckTime;
+    context.renderDate = [dates = m_dates, options = m_options.dates](const QString& ymd) {
+        return dates.RenderDate(ymd, options);
+    };
+    context.displayTime = [dates = m_dates](const QString& time24) { return dates.displayTime(time24); };
+    return context;
+}
+
+void TfrmMain::showReportWindow(const QString& text)
+{
+    auto* report = new TMsgOut(m_services, m_settings, &m_clock, this,
+                               [dates = m_dates](const QDateTime& moment) { return dates.titleClock(moment); });
+    report->setMessage(text);
+    report->show();
+    m_services.taskbar->show();
 }
 
 void TfrmMain::completeInterruptedSave()

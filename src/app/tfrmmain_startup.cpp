@@ -29,6 +29,7 @@ bool TfrmMain::finishStartup()
     }
     completeInterruptedSave();
     LoadAlarmEvents();
+    reportMissedSinceLastRun();
     restartMainTimer();
     return true;
 }

@@ -48,11 +48,18 @@ void TfrmMain::MainTimerTimer()
     // is only partly there.
     if (!m_loading) {
         if (const std::optional<DayChange> change = detectDayChange(LastCheckDate, now)) {
+            const std::vector<AlarmEvent> watched = m_alarms->events();
             LastCheckDate = change->lastCheckDate;
             LastCheckTime = change->lastCheckTime;
             LoadAlarmEvents();
             m_editor->setEffectiveDateColours(m_editor->chosenDate() == LastCheckDate);
+            if (m_lastTick.isValid())
+                reportMissedAlarms(
+                    watched, m_lastTick,
+                    QDateTime(now.date(), DateFormats::parseInternalTime(LastCheckTime).value_or(now.time())));
+            writeLastWatch(now);
         }
+        m_lastTick = now;
     }
     if (m_songBox->chimeOn())
         ChimeCheck(now.time().minute());
@@ -68,6 +75,7 @@ void TfrmMain::MainTimerTimer()
 void TfrmMain::FireAlarmEvent(int row)
 {
     MainTimer->stop();
+    writeLastWatch(m_services.clock->now());
     m_alarms->setField(row, ColActiveIgnore, AlarmText::ignore);
     // The sound may run an event loop in which the row can be deleted or the list reloaded:
     // work from a copy, and touch the row afterwards only if it is still there.

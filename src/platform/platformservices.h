@@ -10,6 +10,7 @@ class CommandRunner;
 class Shell;
 class AutostartEntry;
 class TrayIconHost;
+class LastWatch;
 
 /// The operating system's services, handed to every window at construction. main() passes
 /// the real ones; tests pass recording fakes. None is owned here.
@@ -25,4 +26,5 @@ struct PlatformServices
     Shell* shell = nullptr;
     AutostartEntry* autostart = nullptr;
     TrayIconHost* tray = nullptr;
+    LastWatch* lastWatch = nullptr;
 };

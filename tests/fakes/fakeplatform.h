@@ -4,6 +4,7 @@
 #include "fakeclock.h"
 #include "fakecommandrunner.h"
 #include "fakedialogs.h"
+#include "fakelastwatch.h"
 #include "fakesettingsstore.h"
 #include "fakeshell.h"
 #include "faketoneoutput.h"
@@ -29,12 +30,13 @@ struct FakePlatform
     FakeShell shell;
     FakeAutostartEntry autostart;
     FakeTrayIconHost tray;
+    FakeLastWatch lastWatch;
     SettingsService settingsService{settings, dialogs};
     QTemporaryDir programFolder;
 
     PlatformServices services()
     {
-        return {&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart, &tray};
+        return {&clock, &settings, &dialogs, &taskbar, &wave, &tone, &commands, &shell, &autostart, &tray, &lastWatch};
     }
     /// The folder as the program sees it: with a trailing separator.
     QString programDir() const { return programFolder.path() + QDir::separator(); }

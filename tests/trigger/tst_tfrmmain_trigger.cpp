@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
@@ -56,8 +57,11 @@ struct Fixture
     std::unique_ptr<TfrmMain> window;
 
     explicit Fixture(const QTime& start = QTime(9, 59, 59), const QMap<QString, QString>& stored = {})
+        : Fixture(QDateTime(today, start), stored)
+    {}
+    explicit Fixture(const QDateTime& start, const QMap<QString, QString>& stored = {})
     {
-        platform.clock.set(QDateTime(today, start));
+        platform.clock.set(start);
         platform.settings.values = stored;
         platform.settings.values["AlarmEventsFile"] = "events.acl";
         touch(QStringLiteral("bell.wav"));
@@ -102,6 +106,11 @@ struct Fixture
         platform.clock.setTime(time);
         QMetaObject::invokeMethod(window.get(), "MainTimerTimer");
     }
+    void tickAt(const QDateTime& moment)
+    {
+        platform.clock.set(moment);
+        QMetaObject::invokeMethod(window.get(), "MainTimerTimer");
+    }
     void setOption(const char* name, bool on) { setup->findChild<QCheckBox*>(name)->setChecked(on); }
     AlarmListModel& alarms() { return window->alarms(); }
     QStringList wavePaths() const
@@ -112,7 +121,21 @@ struct Fixture
         return result;
     }
 };
+QString windowText(TMsgOut* window)
+{
+    return window->findChild<QPlainTextEdit*>("mMsg")->toPlainText();
+}
+
+struct TickRun
+{
+    QDateTime from;
+    QDateTime to;
+    int stepMs;
+};
 } // namespace
+
+Q_DECLARE_METATYPE(QList<AlarmEvent>)
+Q_DECLARE_METATYPE(QList<TickRun>)
 
 class TestTfrmMainTrigger : public QObject
 {
@@ -142,6 +165,11 @@ private slots:
     void nothingFiresWhileLoading();
     void dayChangeDuringALoadReloadsAfterIt();
     void titleShowsTheClock();
+    void oddNights_data();
+    void oddNights();
+    void nightAwayReportedOnce();
+    void missedSinceLastRun_data();
+    void missedSinceLastRun();
 };
 
 void TestTfrmMainTrigger::sameSecondFiresOnConsecutiveTicks()
@@ -455,7 +483,7 @@ void TestTfrmMainTrigger::dayChangeReloads()
     Fixture f(QTime(23, 59, 0));
     f.start({makeEvent("00:00:10", "Every Day", "Early")});
     QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
-    f.alarms().append(makeEvent("23:59:30", "Every Day", "only in memory"));
+    f.alarms().append(makeEvent("23:58:30", "Every Day", "only in memory"));
 
     f.platform.clock.set(QDateTime(today.addDays(1), QTime(0, 0, 2)));
     QMetaObject::invokeMethod(f.window.get(), "MainTimerTimer");
@@ -525,6 +553,135 @@ void TestTfrmMainTrigger::titleShowsTheClock()
     QVERIFY2(f.window->windowTitle().startsWith(QStringLiteral("Zib Alarm Clock v2.2...")),
              qPrintable(f.window->windowTitle()));
     QVERIFY(f.window->windowTitle().endsWith(QStringLiteral(" / 03:04 pm"), Qt::CaseInsensitive));
+}
+
+void TestTfrmMainTrigger::oddNights_data()
+{
+    QTest::addColumn<QList<AlarmEvent>>("events");
+    QTest::addColumn<QList<TickRun>>("runs");
+    QTest::addColumn<QStringList>("fired");
+
+    // The test runs in Europe/Berlin: clocks go forward at 02:00 on 29 March 2026 and back at
+    // 03:00 on 25 October.
+    const QDate spring(2026, 3, 29);
+    QTest::newRow("spring: the skipped hour fires at 03:00")
+        << QList<AlarmEvent>{makeEvent("02:30:00", "Every Day", "Inside"), makeEvent("01:59:00", "Every Day", "Before")}
+        << QList<TickRun>{{QDateTime(spring, QTime(1, 58)), QDateTime(spring, QTime(3, 2)), 30000}}
+        << QStringList{"Before at 01:59:00AM @ 01:59:00.000", "Inside at 02:30:00AM @ 03:00:00.000"};
+    const QDate autumn(2026, 10, 25);
+    QTest::newRow("autumn: the repeated hour fires once")
+        << QList<AlarmEvent>{makeEvent("02:30:00", "Every Day", "Repeated")}
+        << QList<TickRun>{{QDateTime(autumn, QTime(1, 58)), QDateTime(autumn, QTime(3, 5)), 30000}}
+        << QStringList{"Repeated at 02:30:00AM @ 02:30:00.000"};
+    QTest::newRow("forward on the same day: late ones one per tick, in list order")
+        << QList<AlarmEvent>{makeEvent("11:30:00", "Every Day", "B"), makeEvent("10:30:00", "Every Day", "A"),
+                             makeEvent("11:00:00", "Every Day", "C"), makeEvent("13:00:00", "Every Day", "D")}
+        << QList<TickRun>{{QDateTime(today, QTime(10, 0)), QDateTime(today, QTime(10, 0)), 500},
+                          {QDateTime(today, QTime(12, 0)), QDateTime(today, QTime(12, 0, 3)), 500}}
+        << QStringList{"B at 11:30:00AM @ 12:00:00.000", "A at 10:30:00AM @ 12:00:00.500",
+                       "C at 11:00:00AM @ 12:00:01.000"};
+    QTest::newRow("back an hour: nothing fires twice")
+        << QList<AlarmEvent>{makeEvent("10:30:00", "Every Day", "Tea")}
+        << QList<TickRun>{{QDateTime(today, QTime(10, 29)), QDateTime(today, QTime(10, 31)), 30000},
+                          {QDateTime(today, QTime(9, 31)), QDateTime(today, QTime(10, 32)), 30000}}
+        << QStringList{"Tea at 10:30:00AM @ 10:30:00.000"};
+}
+
+void TestTfrmMainTrigger::oddNights()
+{
+    QFETCH(QList<AlarmEvent>, events);
+    QFETCH(QList<TickRun>, runs);
+    QFETCH(QStringList, fired);
+
+    Fixture f(runs.first().from);
+    f.start(std::vector<AlarmEvent>(events.begin(), events.end()));
+    QStringList seen;
+    QSet<TMsgOut*> known;
+    for (const TickRun& run : runs) {
+        for (QDateTime moment = run.from; moment <= run.to; moment = moment.addMSecs(run.stepMs)) {
+            f.tickAt(moment);
+            for (TMsgOut* w : topLevel<TMsgOut>()) {
+                if (!known.contains(w))
+                    seen.append(windowText(w) + QStringLiteral(" @ ") + moment.toString("hh:mm:ss.zzz"));
+                known.insert(w);
+            }
+        }
+    }
+    QCOMPARE(seen, fired);
+}
+
+void TestTfrmMainTrigger::nightAwayReportedOnce()
+{
+    const QDate tuesday(2026, 12, 8);
+    Fixture f(QDateTime(tuesday, QTime(23, 59, 53)));
+    AlarmEvent bus = makeEvent("07:30:00", "None", "Bus");
+    bus.date = QStringLiteral("2026/12/09");
+    f.start({makeEvent("07:00:00", "Every Day", "Wake\r\nup"), bus, makeEvent("09:00:00", "Every Day", "Later")});
+    f.tickAt(QDateTime(tuesday, QTime(23, 59, 53, 500)));
+
+    const QDateTime woken(tuesday.addDays(1), QTime(8, 0));
+    f.tickAt(woken);
+    f.tickAt(woken.addMSecs(500));
+    const QList<TMsgOut*> windows = topLevel<TMsgOut>();
+    QCOMPARE(windows.size(), 1);
+    const QStringList lines = windowText(windows.first()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), QStringLiteral("Missed while the program was not watching:"));
+    QVERIFY2(lines.at(1).endsWith(QStringLiteral(" - 07:00:00AM  Every Day  Wake")), qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(2).endsWith(QStringLiteral(" - 07:30:00AM  None  Bus")), qPrintable(lines.at(2)));
+    // Nothing plays for them, and the list marks them as the reload always did.
+    QVERIFY(f.platform.wave.calls.isEmpty());
+    QVERIFY(f.alarms().at(1).dateTime.endsWith(AlarmText::missedMark));
+    QCOMPARE(f.alarms().at(0).activeIgnore, AlarmText::ignore);
+    QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(woken));
+
+    // Each firing and the exit keep the moment too.
+    const QDateTime fired = woken.addSecs(3600);
+    f.tickAt(fired);
+    QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(fired));
+    f.platform.clock.set(fired.addSecs(60));
+    control<QPushButton>(*f.window, "btnExit")->click();
+    QCOMPARE(f.platform.lastWatch.kept, std::optional<QDateTime>(fired.addSecs(60)));
+    QCOMPARE(topLevel<TMsgOut>().size(), 2);
+}
+
+void TestTfrmMainTrigger::missedSinceLastRun_data()
+{
+    QTest::addColumn<QDateTime>("lastWatch");
+    QTest::addColumn<QStringList>("lineEnds");
+
+    QTest::newRow("off from Friday evening to Monday") << QDateTime(today.addDays(-3), QTime(18, 0))
+                                                       << QStringList{"Missed while the program was not watching:",
+                                                                      "07:00:00AM  Every Day  Wake",
+                                                                      "07:00:00AM  Every Day  Wake",
+                                                                      "09:00:00AM  None Every  Dentist",
+                                                                      "07:00:00AM  Every Day  Wake",
+                                                                      "09:00:00AM  None Every  Dentist"};
+    QTest::newRow("nothing came due") << QDateTime(today, QTime(9, 30)) << QStringList{};
+    QTest::newRow("no moment kept") << QDateTime() << QStringList{};
+    QTest::newRow("a moment in the future") << QDateTime(today.addDays(1), QTime(8, 0)) << QStringList{};
+}
+
+void TestTfrmMainTrigger::missedSinceLastRun()
+{
+    QFETCH(QDateTime, lastWatch);
+    QFETCH(QStringList, lineEnds);
+
+    Fixture f(QTime(10, 0));
+    if (lastWatch.isValid())
+        f.platform.lastWatch.kept = lastWatch;
+    AlarmEvent dentist = makeEvent("09:00:00", "None Every", "Dentist");
+    dentist.date = QStringLiteral("2026/12/06");
+    f.start({makeEvent("07:00:00", "Every Day", "Wake"), dentist});
+    QCOMPARE(f.platform.lastWatch.writes, (QList<QDateTime>{QDateTime(today, QTime(10, 0))}));
+
+    QStringList lines;
+    for (TMsgOut* w : topLevel<TMsgOut>())
+        lines += windowText(w).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), lineEnds.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines.at(i).endsWith(lineEnds.at(i)), qPrintable(lines.at(i)));
+    QVERIFY(f.platform.dialogs.boxes.isEmpty());
 }
 
 QTEST_MAIN(TestTfrmMainTrigger)
