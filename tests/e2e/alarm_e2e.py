@@ -388,10 +388,14 @@ def stream_is_loud(index, path):
     """Records one stream by itself for a second: what it plays, before the sink's mute and volume."""
     recorder = subprocess.Popen(["parec", f"--monitor-stream={index}", "--latency-msec=10", "--format=s16le",
                                  f"--rate={RATE}", "--channels=1", path])
-    time.sleep(1.0)
-    recorder.terminate()
-    recorder.wait()
-    return onset(read_samples(path)) is not None
+    try:
+        wait_for("a second of the stream", lambda: os.path.exists(path) and os.path.getsize(path) >= 2 * RATE, 10)
+    finally:
+        recorder.terminate()
+        recorder.wait()
+    samples = read_samples(path)
+    print(f"stream {index}: {len(samples) / RATE:.2f} s recorded, peak {max(map(abs, samples), default=0)}")
+    return onset(samples) is not None
 
 
 def sink_description():
@@ -507,16 +511,15 @@ def case_server_restart_repeat(program):
         time.sleep(2)
         sound_server("start", "pulse", folder)
         answered = time.time()
+        # The stream's return is seen on the server; a recorder needs longer than that to attach.
+        wait_for("the loop's stream", program_stream, 5)
+        back = time.time() - answered
         recorder = Recorder(os.path.join(program.root, "monitor-1.raw"))
-        wait_for("two seconds of the server", lambda: time.time() > answered + 2.5, 5)
-        recorder.look()
+        wait_for("a second of the loop", lambda: recorder.recorded() > 1.2, 5)
         recorder.stop()
-        samples = read_samples(recorder.path)
-        first = onset(samples)
-        check(first is not None, "the loop was not heard again")
-        back = recorder.started + first / RATE - answered
-        print(f"loop heard again {back:.2f} s after the server answered")
+        print(f"loop's stream back {back:.2f} s after the server answered")
         check(back <= 2.0, f"the loop came back {back:.2f} s after the server answered")
+        check(onset(read_samples(recorder.path)) is not None, "the loop was not heard again")
         warnings = visible_windows(process.pid, WARNING_CAPTION)
         check(len(warnings) == 1, f"{len(warnings)} warning windows instead of one")
         check(process.poll() is None, f"zibac ended with {process.returncode}")
