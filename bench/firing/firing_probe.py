@@ -2,7 +2,10 @@
 event's second to its message window being mapped on the display and to its first sound on
 the recorded sink (run by measure-firing.sh).
 
-    firing_probe.py PROGRAM_FOLDER EVENTS GAP_SECONDS SOUND_GOAL_MS
+    firing_probe.py PROGRAM_FOLDER EVENTS GAP_SECONDS SOUND_GOAL_MS [hung]
+
+With hung, the sound server is stopped (SIGSTOP) once the program runs and goes on only after the
+last event: the windows must not wait for it, and nothing is heard.
 
 The moment of mapping is taken from the X server's MapNotify events, read as they come from one
 long-lived xev, so that no polling interval adds to the delays. The sound is the null sink's
@@ -13,11 +16,14 @@ import array
 import datetime
 import math
 import os
-import re
+import signal
 import subprocess
 import sys
-import threading
 import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
+from mapwatch import MapWatch, Reader  # noqa: E402
 
 LEAD_SECONDS = 8  # start-up and the first load come before the first event
 WINDOW_GOAL_MS = 100
@@ -32,40 +38,6 @@ def write_events(folder, count, gap):
         for k, due in enumerate(moments):
             f.write(f"evt*{due:%Y/%m/%d}*{due:%H:%M:%S}*On*NoShell*Once*None*Bell*-1*Firing probe {k + 1:02d}\r\n")
     return moments
-
-
-class Reader:
-    """Reads a child's output in a thread of its own."""
-
-    def __init__(self, command):
-        self.process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        self.thread = threading.Thread(target=self.read, daemon=True)
-        self.thread.start()
-
-    def stop(self):
-        self.process.kill()
-        self.process.wait()
-        self.thread.join()
-
-
-class MapWatch(Reader):
-    """Every top-level window mapped while it runs, with the wall-clock moment of its MapNotify."""
-
-    def __init__(self):
-        self.mapped = {}
-        super().__init__(["stdbuf", "-oL", "xev", "-root", "-event", "substructure"])
-
-    def read(self):
-        moment = None
-        for line in self.process.stdout:
-            line = line.decode(errors="replace")
-            if line.startswith("MapNotify event"):
-                moment = time.time()
-                continue
-            match = re.match(r"\s+event 0x[0-9a-f]+, window (0x[0-9a-f]+)", line)
-            if moment is not None and match:
-                self.mapped.setdefault(match.group(1), moment)
-            moment = None
 
 
 class SinkRecorder(Reader):
@@ -97,11 +69,6 @@ class SinkRecorder(Reader):
         return None
 
 
-def window_name(window):
-    found = subprocess.run(["xdotool", "getwindowname", window], capture_output=True, text=True)
-    return found.stdout.strip()
-
-
 def summary(what, delays, count, goal):
     if not delays:
         return f"{what}: none of {count}"
@@ -110,30 +77,44 @@ def summary(what, delays, count, goal):
             f"max {max(delays):.0f} ms; goal <= {goal} ms every one: {verdict}")
 
 
-def run(folder, moments, watch, sink):
+def server_pid():
+    """The session's sound server: its pid file lies beside its socket."""
+    socket = os.environ["PULSE_SERVER"].removeprefix("unix:")
+    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
+        return int(f.read().strip())
+
+
+def run(folder, moments, watch, sink, hung):
     process = subprocess.Popen([os.path.join(folder, "zibac")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    stopped = None
     try:
+        if hung:
+            time.sleep(LEAD_SECONDS / 2)
+            stopped = server_pid()
+            os.kill(stopped, signal.SIGSTOP)
         while time.time() < moments[-1].timestamp() + 3:
             if process.poll() is not None:
                 print(f"firing: zibac ended with {process.returncode}", file=sys.stderr)
                 return None
             time.sleep(0.5)
-        return sorted(moment for window, moment in list(watch.mapped.items())
-                      if window_name(window).startswith("Msg"))
+        return watch.named("Msg")
     finally:
+        if stopped:
+            os.kill(stopped, signal.SIGCONT)
         process.kill()
         process.wait()
 
 
 def main():
-    if len(sys.argv) != 5:
+    if len(sys.argv) not in (5, 6) or sys.argv[5:] not in ([], ["hung"]):
         print(__doc__, file=sys.stderr)
         return 2
     folder, count, gap, sound_goal = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+    hung = sys.argv[5:] == ["hung"]
     watch, sink = MapWatch(), SinkRecorder()
     try:
         moments = write_events(folder, count, gap)
-        messages = run(folder, moments, watch, sink)
+        messages = run(folder, moments, watch, sink, hung)
     finally:
         watch.stop()
         sink.stop()
@@ -155,7 +136,8 @@ def main():
             line += " no sound"
         print(line)
     print(summary("windows mapped", windows, count, WINDOW_GOAL_MS))
-    print(summary("first sounds", sounds, count, sound_goal))
+    if not hung:
+        print(summary("first sounds", sounds, count, sound_goal))
     return 0 if len(windows) == count else 1
 
 

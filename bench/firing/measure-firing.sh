@@ -4,10 +4,11 @@
 # GAP seconds apart, each with its own message.
 #
 #   bench/firing/measure-firing.sh [--events N] [--gap SECONDS] [--runs N] [--sound on|off] [--stress]
-#                                  [--build DIR]
+#                                  [--server normal|hung] [--build DIR]
 #
 # --sound off clears "Sound on", which leaves out the song's start from each firing.
 # --stress keeps both cores busy (stress-ng --cpu 2) while the program runs.
+# --server hung stops the sound server (SIGSTOP) before the first event, until after the last.
 # Each run is a new start of the program. Goals, for every event: window mapped at most 100 ms
 # after its second; first sound at most 150 ms after it, 250 ms under --stress.
 set -euo pipefail
@@ -19,6 +20,7 @@ gap=3
 runs=1
 sound=on
 stress=off
+server=normal
 build=$root/build
 while (($#)); do
     case $1 in
@@ -27,8 +29,9 @@ while (($#)); do
     --runs) runs=$2; shift 2 ;;
     --sound) sound=$2; shift 2 ;;
     --stress) stress=on; shift ;;
+    --server) server=$2; shift 2 ;;
     --build) build=$(cd "$2" && pwd); shift 2 ;;
-    *) echo "usage: measure-firing.sh [--events N] [--gap SECONDS] [--runs N] [--sound on|off] [--stress] [--build DIR]" >&2
+    *) echo "usage: measure-firing.sh [--events N] [--gap SECONDS] [--runs N] [--sound on|off] [--stress] [--server normal|hung] [--build DIR]" >&2
        exit 2 ;;
     esac
 done
@@ -38,7 +41,7 @@ if [[ -z "${ZIB_SESSION_DIR:-}" ]]; then
         cmake -S "$root" -B "$build" >/dev/null
         cmake --build "$build" --target zibac zibassets >/dev/null
     fi
-    args=(--events "$events" --gap "$gap" --runs "$runs" --sound "$sound" --build "$build")
+    args=(--events "$events" --gap "$gap" --runs "$runs" --sound "$sound" --server "$server" --build "$build")
     if [[ $stress == on ]]; then args+=(--stress); fi
     exec "$root/tests/e2e/desktop-session.sh" "$0" "${args[@]}"
 fi
@@ -64,9 +67,11 @@ fi
 
 status=0
 for ((run = 1; run <= runs; run++)); do
-    echo "run $run of $runs: $events events $gap s apart, sound $sound, stress $stress"
+    echo "run $run of $runs: $events events $gap s apart, sound $sound, stress $stress, server $server"
     rm -rf "$work/program"
     cp -a "$build/bin" "$work/program"
-    python3 "$here/firing_probe.py" "$work/program" "$events" "$gap" "$sound_goal" || status=1
+    hung=()
+    if [[ $server == hung ]]; then hung=(hung); fi
+    python3 "$here/firing_probe.py" "$work/program" "$events" "$gap" "$sound_goal" "${hung[@]}" || status=1
 done
 exit $status

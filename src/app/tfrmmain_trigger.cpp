@@ -68,7 +68,7 @@ void TfrmMain::MainTimerTimer()
         if (row >= 0)
             FireAlarmEvent(row);
     }
-    m_speakerRepeat.tick([this](int tune) { BTBeeper1->PlayPresetSound(tune); });
+    m_speakerRepeat.tick([this](int tune) { m_sound->repeatTunePlayed(BTBeeper1->PlayPresetSound(tune)); });
     setWindowTitle(ProgramInfo::title() + QStringLiteral("...") + m_dates.titleClock(m_services.clock->now()));
 }
 
@@ -146,7 +146,7 @@ void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
     auto* warning = new TWarning(&m_clock);
     warning->setText(text);
     warning->show();
-    if (kind == SoundPlayer::Warning::Busy)
+    if (kind != SoundPlayer::Warning::Missing)
         warning->makeTopmost();
 }
 

@@ -3,12 +3,29 @@
 #include "core/vocabulary.h"
 #include "trigger/speakerrepeat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 const QString waveExtension = QStringLiteral(".wav");
+// Below this the loudest channel of an output is too quiet to wake anyone.
+constexpr int AudibleVolumePercent = 10;
 } // namespace
+
+QString silentOutputWarning(const SoundOutput& output)
+{
+    if (output.muted)
+        return QCoreApplication::translate("SoundPlayer",
+                                           "The sound output \"%1\" is muted: this alarm cannot be heard.")
+            .arg(output.name);
+    if (output.volumePercent < AudibleVolumePercent)
+        return QCoreApplication::translate("SoundPlayer",
+                                           "The sound output \"%1\" is at %2 % volume: this alarm can hardly be heard.")
+            .arg(output.name)
+            .arg(output.volumePercent);
+    return {};
+}
 
 int speakerTuneFor(const QString& song)
 {
@@ -78,7 +95,7 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
             m_repeat.setTune(speakerTuneFor(song));
             const int count = speakerCount(playTimes);
             if (count == 0) {
-                m_repeat.start(m_repeat.tune());
+                startRepeat(m_repeat.tune(), options);
                 return;
             }
             for (int i = 0; i < count; ++i)
@@ -101,18 +118,58 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
     bool played = true;
     bool first = true;
     for (const WavePlayer::Mode mode : waveCalls(playTimes)) {
-        const bool result = m_wave.play(wavePath, mode);
+        const bool result = m_wave.play(wavePath, mode, first ? firstCallWatch(playTimes, options, mode) : PlayWatch());
         if (first)
             played = result;
         first = false;
     }
-    if (played || (options.swapToSpeaker && playFallbackTune(playTimes)))
+    if (!played)
+        waveUnplayed(playTimes, options);
+}
+
+PlayWatch SoundPlayer::firstCallWatch(const QString& playTimes, const SoundOptions& options, WavePlayer::Mode mode)
+{
+    PlayWatch watch;
+    const std::weak_ptr<int> life = m_life;
+    watch.started = [this, life](const SoundOutput& output) {
+        if (const QString warning = silentOutputWarning(output); !life.expired() && !warning.isEmpty())
+            m_showWarning(warning, Warning::Silent);
+    };
+    // A synchronous call answers by its result; only an asynchronous first call can fail later.
+    if (mode != WavePlayer::Mode::Sync) {
+        watch.refused = [this, life, playTimes, options] {
+            if (!life.expired())
+                waveUnplayed(playTimes, options);
+        };
+    }
+    return watch;
+}
+
+void SoundPlayer::waveUnplayed(const QString& playTimes, const SoundOptions& options)
+{
+    if (options.swapToSpeaker && playFallbackTune(playTimes, options))
         return;
     if (options.showErrorMessage)
         m_showWarning(SoundText::busy, Warning::Busy);
 }
 
-bool SoundPlayer::playFallbackTune(const QString& playTimes)
+void SoundPlayer::startRepeat(int tune, const SoundOptions& options)
+{
+    m_repeat.start(tune);
+    m_repeatOptions = options;
+    m_repeatUnheardTold = false;
+}
+
+void SoundPlayer::repeatTunePlayed(bool heard)
+{
+    if (heard || m_repeatUnheardTold || !m_repeat.isActive())
+        return;
+    m_repeatUnheardTold = true;
+    if (m_repeatOptions.showErrorMessage)
+        m_showWarning(SoundText::busy, Warning::Busy);
+}
+
+bool SoundPlayer::playFallbackTune(const QString& playTimes, const SoundOptions& options)
 {
     // The speaker's tones may need the very output that failed the wave: then the swap is no
     // help, and the failure is reported as if there were none.
@@ -120,7 +177,7 @@ bool SoundPlayer::playFallbackTune(const QString& playTimes)
         return false;
     if (playTimes != nameOf(PlayTimes::Repeat))
         return m_playTune(fallbackTune);
-    m_repeat.start(fallbackTune);
+    startRepeat(fallbackTune, options);
     return true;
 }
 

@@ -3,13 +3,15 @@
     alarm_e2e.py CASE PROGRAM_DIR
 
 CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
-chime-after-popup, server-late-pulse, server-late-pipewire.
+chime-after-popup, server-late-pulse, server-late-pipewire, output-muted, output-low, output-full,
+server-hung, server-restart-repeat.
 """
 
 import array
 import datetime
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -20,6 +22,7 @@ import pyatspi
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import startup_e2e  # noqa: E402
+from mapwatch import MapWatch  # noqa: E402
 from startup_e2e import check, descendants, find_text, wait_for, wait_main_window, wait_on_bus  # noqa: E402
 
 RATE = 44100
@@ -31,6 +34,8 @@ LOUD = 2000  # the tune's square wave is a quarter of full scale, about 8200
 TITLE_CLOCK = r"^Zib Alarm Clock v2\.2\.\.\..* / (\d\d):(\d\d) (am|pm)$"
 WARNING_CAPTION = "^Zib Alarm Clock v2\\.2$"
 BUSY = "Fail to play sound. MCI is busy."
+TITLE = "Zib Alarm Clock v2.2"
+APP_ID = "io.github.zib.AlarmClock"
 SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts")
 
 
@@ -357,6 +362,175 @@ def server_late(program, kind):
         sound_server("stop", kind, folder)
 
 
+def pactl(*args):
+    return subprocess.run(["pactl", *args], check=True, capture_output=True, text=True).stdout
+
+
+def sink_inputs():
+    """The properties of every stream on the server, one dict each, its index under "#"."""
+    streams = []
+    for line in pactl("list", "sink-inputs").splitlines():
+        match = re.match(r"Sink Input #(\d+)", line)
+        if match:
+            streams.append({"#": match.group(1)})
+            continue
+        match = re.match(r'\s+([\w.]+) = "(.*)"$', line)
+        if match and streams:
+            streams[-1][match.group(1)] = match.group(2)
+    return streams
+
+
+def program_stream():
+    return next((s for s in sink_inputs() if s.get("application.name") == TITLE), None)
+
+
+def stream_is_loud(index, path):
+    """Records one stream by itself for a second: what it plays, before the sink's mute and volume."""
+    recorder = subprocess.Popen(["parec", f"--monitor-stream={index}", "--latency-msec=10", "--format=s16le",
+                                 f"--rate={RATE}", "--channels=1", path])
+    try:
+        wait_for("a second of the stream", lambda: os.path.exists(path) and os.path.getsize(path) >= 2 * RATE, 10)
+    finally:
+        recorder.terminate()
+        recorder.wait()
+    samples = read_samples(path)
+    print(f"stream {index}: {len(samples) / RATE:.2f} s recorded, peak {max(map(abs, samples), default=0)}")
+    return onset(samples) is not None
+
+
+def sink_description():
+    match = re.search(r"^\s+Name: test\n\s+Description: (.*)$", pactl("list", "sinks"), re.MULTILINE)
+    check(match, "no sink named test")
+    return match.group(1)
+
+
+def output_level(program, muted, volume, warning):
+    """An alarm starts on the sink muted or turned down: its sound starts all the same, its stream
+    says who it is, and one warning names the output; at full volume no warning."""
+    check(os.environ.get("PULSE_SERVER"), "no audio server in this session")
+    pactl("set-sink-mute", "test", "1" if muted else "0")
+    pactl("set-sink-volume", "test", f"{volume}%")
+    configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell"})
+    line, due = due_event(6, message="Output check", play_times="Repeat")
+    program.write_events([line])
+    process = program.start()
+    try:
+        app = wait_on_bus(process)
+        wait_for('the message window "Msg 1, ..."', lambda: visible_windows(process.pid, "^Msg 1, "),
+                 (due - datetime.datetime.now()).total_seconds() + 5)
+        stream = wait_for("the alarm's stream", program_stream, 5)
+        expected = {"application.id": APP_ID, "application.icon_name": APP_ID, "media.name": "Bell",
+                    "media.role": "alarm"}
+        wrong = {key: stream.get(key) for key, value in expected.items() if stream.get(key) != value}
+        check(not wrong, f"the stream's properties are {wrong}, not {expected}")
+        check(stream_is_loud(stream["#"], os.path.join(program.root, "stream.raw")), "the alarm's stream is silent")
+        if warning:
+            text = warning.format(sink_description())
+            wait_for(f'the warning "{text}"', lambda: find_text(app, text), 5)
+        warnings = visible_windows(process.pid, WARNING_CAPTION)
+        check(len(warnings) == (1 if warning else 0), f"{len(warnings)} warning windows")
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        process.kill()
+        process.wait()
+        pactl("set-sink-mute", "test", "0")
+        pactl("set-sink-volume", "test", "100%")
+
+
+def session_server():
+    """The session's sound server: the folder its scripts take, and its pid."""
+    socket = os.environ.get("PULSE_SERVER", "")
+    check(socket.startswith("unix:"), "no audio server in this session")
+    socket = socket[len("unix:"):]
+    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
+        pid = int(f.read().strip())
+    return os.path.dirname(os.path.dirname(os.path.dirname(socket))), pid
+
+
+def case_server_hung(program):
+    """The server is stopped (SIGSTOP) before an alarm: its window is mapped within 0.1 s of its
+    second, the refusal that comes later shows the busy warning once; after SIGCONT the next alarm
+    is heard."""
+    _, pid = session_server()
+    configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell"})
+    # The first alarm is heard, so the program is connected when the server stops.
+    lines = [due_event(6), due_event(12, message="Server hung"), due_event(20)]
+    program.write_events([line for line, _ in lines])
+    (_, connected), (_, hung), (_, after) = lines
+    watch = MapWatch()
+    process = program.start()
+    stopped = False
+    try:
+        app = wait_on_bus(process)
+        wait_for("the first alarm", lambda: datetime.datetime.now() > connected + datetime.timedelta(seconds=2), 15)
+        os.kill(pid, signal.SIGSTOP)
+        stopped = True
+        wait_for('the message window "Msg 1, ..."', lambda: visible_windows(process.pid, "^Msg 1, "),
+                 (hung - datetime.datetime.now()).total_seconds() + 5)
+        wait_for(f'the warning "{BUSY}"', lambda: find_text(app, BUSY), 5)
+        delay = watch.named("Msg 1, ")[0] - hung.timestamp()
+        print(f"message window mapped {delay * 1000:.0f} ms after its second, the server stopped")
+        check(0 <= delay <= 0.1, f"the message window was mapped {delay:+.3f} s from its second")
+        check(len(visible_windows(process.pid, WARNING_CAPTION)) == 1, "not one warning window")
+        os.kill(pid, signal.SIGCONT)
+        stopped = False
+        recorder = Recorder(os.path.join(program.root, "monitor.raw"))
+        try:
+            due_at = recorder.seconds_until(after)
+            wait_for("the last alarm", lambda: recorder.look() and recorder.recorded() > due_at + 3, due_at + 10)
+            due_at = recorder.seconds_until(after)
+        finally:
+            recorder.stop()
+        _, first = first_sound(recorder, due_at, 0.3, 1.0, "alarm after the server went on")
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        if stopped:
+            os.kill(pid, signal.SIGCONT)
+        watch.stop()
+        process.kill()
+        process.wait()
+
+
+def case_server_restart_repeat(program):
+    """The server is killed while a Repeat alarm rings: the busy warning comes once; the server
+    starts again at the same socket, and the loop is heard within 2 s of its answer."""
+    folder, _ = session_server()
+    configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell"})
+    line, due = due_event(6, message="Ringing", play_times="Repeat")
+    program.write_events([line])
+    recorder = Recorder(os.path.join(program.root, "monitor-0.raw"))
+    process = program.start()
+    try:
+        app = wait_on_bus(process)
+        due_at = recorder.seconds_until(due)
+        wait_for("the loop", lambda: recorder.look() and recorder.recorded() > due_at + 2, due_at + 10)
+        recorder.stop()
+        first_sound(recorder, recorder.seconds_until(due), 0.3, 1.0, "loop")
+        sound_server("stop", "pulse", folder)
+        wait_for(f'the warning "{BUSY}"', lambda: find_text(app, BUSY), 5)
+        time.sleep(2)
+        sound_server("start", "pulse", folder)
+        answered = time.time()
+        # The stream's return is seen on the server; a recorder needs longer than that to attach.
+        wait_for("the loop's stream", program_stream, 5)
+        back = time.time() - answered
+        recorder = Recorder(os.path.join(program.root, "monitor-1.raw"))
+        wait_for("a second of the loop", lambda: recorder.recorded() > 1.2, 5)
+        recorder.stop()
+        print(f"loop's stream back {back:.2f} s after the server answered")
+        check(back <= 2.0, f"the loop came back {back:.2f} s after the server answered")
+        check(onset(read_samples(recorder.path)) is not None, "the loop was not heard again")
+        warnings = visible_windows(process.pid, WARNING_CAPTION)
+        check(len(warnings) == 1, f"{len(warnings)} warning windows instead of one")
+        check(process.poll() is None, f"zibac ended with {process.returncode}")
+    finally:
+        process.kill()
+        process.wait()
+
+
+MUTED = 'The sound output "{}" is muted: this alarm cannot be heard.'
+LOW = 'The sound output "{}" is at 5 % volume: this alarm can hardly be heard.'
+
 CASES = {
     "chime-after-popup": case_chime_after_popup,
     "speaker-game": case_speaker_game,
@@ -365,6 +539,11 @@ CASES = {
     "no-audio-server-swap": lambda program: no_audio_server(program, show_errors=True, swap=True),
     "server-late-pulse": lambda program: server_late(program, "pulse"),
     "server-late-pipewire": lambda program: server_late(program, "pipewire"),
+    "output-muted": lambda program: output_level(program, True, 100, MUTED),
+    "output-low": lambda program: output_level(program, False, 5, LOW),
+    "output-full": lambda program: output_level(program, False, 100, None),
+    "server-hung": case_server_hung,
+    "server-restart-repeat": case_server_restart_repeat,
 }
 
 

@@ -5,7 +5,8 @@
 #include <QList>
 #include <functional>
 
-/// Records every play and stop; answers with a scripted result.
+/// Records every play and stop with what the caller wants to be told later; answers with a
+/// scripted result.
 class FakeWavePlayer final : public WavePlayer
 {
 public:
@@ -17,9 +18,11 @@ public:
         bool operator==(const Call&) const = default;
     };
 
-    bool play(const QString& path, Mode mode) override
+    using WavePlayer::play;
+    bool play(const QString& path, Mode mode, const PlayWatch& watch) override
     {
         calls.append({path, mode, false});
+        watches.append(watch);
         if (onPlay)
             onPlay(path, mode);
         return result;
@@ -27,6 +30,7 @@ public:
     void stop() override { calls.append({QString(), Mode::Async, true}); }
 
     QList<Call> calls;
+    QList<PlayWatch> watches; // one per call, stops excluded
     bool result = true;
     std::function<void(const QString&, Mode)> onPlay;
 };

@@ -1,5 +1,7 @@
 // The sound comes back, in the same process and the same players, when the sound server starts
-// after them or restarts under them: PulseAudio, and PipeWire through its PulseAudio service.
+// after them or restarts under them: PulseAudio, and PipeWire through its PulseAudio service. A
+// server that hangs is not waited for, and is used again when it goes on.
+#include "platform/audio/audioengine.h"
 #include "platform/audio/sndfilewaveplayer.h"
 #include "platform/audio/speakertoneoutput.h"
 
@@ -8,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 class TstAudioReconnect : public QObject
 {
@@ -18,9 +21,13 @@ private slots:
     void cleanup();
     void soundComesBackWithTheServer_data();
     void soundComesBackWithTheServer();
+    void loopComesBackAfterRestart_data();
+    void loopComesBackAfterRestart();
+    void hungServerIsNotWaitedFor();
 
 private:
     bool runScript(const QString& server, const QString& action);
+    pid_t pulsePid() const;
     void expectRefusedAtOnce(SndfileWavePlayer& player, SpeakerToneOutput& speaker);
     void expectHeard(SndfileWavePlayer& player, SpeakerToneOutput& speaker);
 
@@ -41,6 +48,8 @@ void TstAudioReconnect::initTestCase()
 
 void TstAudioReconnect::cleanup()
 {
+    if (const pid_t pid = pulsePid(); pid > 0)
+        kill(pid, SIGCONT);
     if (!m_running.isEmpty())
         runScript(m_running, QStringLiteral("stop"));
     m_running.clear();
@@ -56,6 +65,12 @@ bool TstAudioReconnect::runScript(const QString& server, const QString& action)
         process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     m_running = action == QLatin1String("start") && done ? server : QString();
     return done;
+}
+
+pid_t TstAudioReconnect::pulsePid() const
+{
+    QFile file(m_serverDir + QStringLiteral("/runtime/pulse/pid"));
+    return file.open(QIODevice::ReadOnly) ? pid_t(file.readAll().trimmed().toInt()) : 0;
 }
 
 void TstAudioReconnect::expectRefusedAtOnce(SndfileWavePlayer& player, SpeakerToneOutput& speaker)
@@ -111,6 +126,72 @@ void TstAudioReconnect::soundComesBackWithTheServer()
     QVERIFY(runScript(server, QStringLiteral("stop")));
     expectRefusedAtOnce(player, speaker);
     QVERIFY(runScript(server, QStringLiteral("start")));
+    expectHeard(player, speaker);
+}
+
+void TstAudioReconnect::loopComesBackAfterRestart_data()
+{
+    soundComesBackWithTheServer_data();
+}
+
+void TstAudioReconnect::loopComesBackAfterRestart()
+{
+    QFETCH(QString, server);
+    QVERIFY(runScript(server, QStringLiteral("start")));
+    SndfileWavePlayer player;
+    int refusals = 0;
+    PlayWatch watch;
+    watch.refused = [&refusals] { ++refusals; };
+    {
+        Recorder recorder;
+        QVERIFY(recorder.start());
+        QVERIFY(recorder.record(300));
+        const qint64 mark = recorder.now();
+        QVERIFY(player.play(m_clip, WavePlayer::Mode::AsyncLoop, watch));
+        QVERIFY(recorder.record(700));
+        QVERIFY2(recorder.loudSpan(mark).first >= 0, "the loop was not heard");
+    }
+    QVERIFY(runScript(server, QStringLiteral("stop")));
+    // Without a server the loop says so once, however often it asks for one.
+    QTRY_COMPARE(refusals, 1);
+    QTest::qWait(1000);
+    QVERIFY(runScript(server, QStringLiteral("start")));
+    QElapsedTimer answered;
+    answered.start();
+    Recorder recorder;
+    QVERIFY(recorder.start());
+    QVERIFY(recorder.record(int(std::max<qint64>(2000 - answered.elapsed(), 100))));
+    QVERIFY2(recorder.loudSpan(0).first >= 0, "the loop was not heard within 2 s of the server's return");
+    QCOMPARE(refusals, 1);
+    player.stop();
+}
+
+void TstAudioReconnect::hungServerIsNotWaitedFor()
+{
+    QVERIFY(runScript(QStringLiteral("pulse"), QStringLiteral("start")));
+    SndfileWavePlayer player;
+    SpeakerToneOutput speaker;
+    QVERIFY(AudioEngine::outputAvailable());
+    const pid_t pid = pulsePid();
+    QVERIFY(pid > 0);
+    QCOMPARE(kill(pid, SIGSTOP), 0);
+
+    bool refused = false;
+    PlayWatch watch;
+    watch.refused = [&refused] { refused = true; };
+    QVERIFY(player.play(m_clip, WavePlayer::Mode::Async, watch));
+    // Returned before any answer could come; the refusal comes when the server has had its time.
+    QVERIFY(!refused);
+    QTRY_VERIFY(refused);
+    // Known not to answer: a synchronous round does not wait for it again.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QVERIFY(!player.play(m_clip, WavePlayer::Mode::Sync));
+    QVERIFY(!speaker.canSound());
+    QVERIFY2(elapsed.elapsed() < 300, qPrintable(QString::number(elapsed.elapsed())));
+
+    QCOMPARE(kill(pid, SIGCONT), 0);
+    QVERIFY(AudioEngine::outputAvailable());
     expectHeard(player, speaker);
 }
 

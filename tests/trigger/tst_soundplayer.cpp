@@ -33,6 +33,11 @@ private slots:
     void testSong_data();
     void testSong();
     void stopClearsRepeat();
+    void laterRefusal_data();
+    void laterRefusal();
+    void silentOutputWarns_data();
+    void silentOutputWarns();
+    void unheardRepeatWarnsOnce();
 
 private:
     QStringList waveCallsMade() const;
@@ -70,7 +75,7 @@ void TestSoundPlayer::init()
         },
         [this] { return m_speakerAudible; },
         [this](const QString& text, SoundPlayer::Warning kind) {
-            m_warnings.append((kind == SoundPlayer::Warning::Busy ? QStringLiteral("topmost: ") : QString()) + text);
+            m_warnings.append((kind != SoundPlayer::Warning::Missing ? QStringLiteral("topmost: ") : QString()) + text);
         });
 }
 
@@ -258,6 +263,91 @@ void TestSoundPlayer::stopClearsRepeat()
     m_player->stop();
     QVERIFY(!m_repeat.isActive());
     QCOMPARE(waveCallsMade(), QStringList{"stop"});
+}
+
+void TestSoundPlayer::laterRefusal_data()
+{
+    QTest::addColumn<QString>("playTimes");
+    QTest::addColumn<bool>("swapToSpeaker");
+    QTest::addColumn<QList<int>>("tunes");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<int>("repeatTune"); // -1: no repeat
+
+    const QStringList busy{QStringLiteral("topmost: Fail to play sound. MCI is busy.")};
+    QTest::newRow("Once") << "Once" << false << QList<int>{} << busy << -1;
+    QTest::newRow("Repeat") << "Repeat" << false << QList<int>{} << busy << -1;
+    QTest::newRow("Once, speaker swap") << "Once" << true << QList<int>{0} << QStringList{} << -1;
+    QTest::newRow("Repeat, speaker swap") << "Repeat" << true << QList<int>{} << QStringList{} << 0;
+}
+
+void TestSoundPlayer::laterRefusal()
+{
+    QFETCH(QString, playTimes);
+    QFETCH(bool, swapToSpeaker);
+    QFETCH(QList<int>, tunes);
+    QFETCH(QStringList, warnings);
+    QFETCH(int, repeatTune);
+
+    SoundOptions options;
+    options.swapToSpeaker = swapToSpeaker;
+    m_player->play(playTimes, QStringLiteral("bell"), m_programDir, options);
+    QVERIFY(m_warnings.isEmpty());
+    QVERIFY(m_wave.watches.first().refused);
+    m_wave.watches.first().refused();
+    QCOMPARE(m_tunes, tunes);
+    QCOMPARE(m_warnings, warnings);
+    QCOMPARE(m_repeat.isActive(), repeatTune >= 0);
+    if (repeatTune >= 0)
+        QCOMPARE(m_repeat.tune(), repeatTune);
+}
+
+void TestSoundPlayer::silentOutputWarns_data()
+{
+    QTest::addColumn<QString>("playTimes");
+    QTest::addColumn<bool>("muted");
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<QStringList>("warnings");
+
+    QTest::newRow("muted") << "Once" << true << 100
+                           << QStringList{
+                                  "topmost: The sound output \"Built-in Audio\" is muted: this alarm cannot be heard."};
+    QTest::newRow("5 %, Thrice") << "Thrice" << false << 5
+                                 << QStringList{"topmost: The sound output \"Built-in Audio\" is at 5 % volume: this "
+                                                "alarm can hardly be heard."};
+    QTest::newRow("10 %") << "Repeat" << false << 10 << QStringList{};
+    QTest::newRow("100 %") << "Once" << false << 100 << QStringList{};
+}
+
+void TestSoundPlayer::silentOutputWarns()
+{
+    QFETCH(QString, playTimes);
+    QFETCH(bool, muted);
+    QFETCH(int, volume);
+    QFETCH(QStringList, warnings);
+
+    m_player->play(playTimes, QStringLiteral("bell"), m_programDir, SoundOptions());
+    // Every call plays on the same output: only the alarm's first tells it, so it warns once.
+    for (const PlayWatch& watch : m_wave.watches) {
+        if (watch.started)
+            watch.started(SoundOutput{QStringLiteral("Built-in Audio"), muted, volume});
+    }
+    QCOMPARE(m_warnings, warnings);
+    QVERIFY(!m_wave.watches.first().refused == (playTimes == QLatin1String("Thrice")));
+}
+
+void TestSoundPlayer::unheardRepeatWarnsOnce()
+{
+    SoundOptions options;
+    options.speakerMode = true;
+    m_player->play(QStringLiteral("Repeat"), QStringLiteral("Game"), m_programDir, options);
+    m_player->repeatTunePlayed(true);
+    QVERIFY(m_warnings.isEmpty());
+    m_player->repeatTunePlayed(false);
+    m_player->repeatTunePlayed(false);
+    QCOMPARE(m_warnings, QStringList{"topmost: Fail to play sound. MCI is busy."});
+    m_player->play(QStringLiteral("Repeat"), QStringLiteral("Game"), m_programDir, options);
+    m_player->repeatTunePlayed(false);
+    QCOMPARE(m_warnings.size(), 2);
 }
 
 QTEST_APPLESS_MAIN(TestSoundPlayer)

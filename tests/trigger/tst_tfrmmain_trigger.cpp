@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -153,6 +154,7 @@ private slots:
     void soundOffStillShowsMessage_data();
     void soundOffStillShowsMessage();
     void missingSongWarns();
+    void silentOutputWarnsOnTop();
     void commandHandedToRunner_data();
     void commandHandedToRunner();
     void failedCommandShowsErrorBox();
@@ -362,6 +364,21 @@ void TestTfrmMainTrigger::missingSongWarns()
     QVERIFY(topLevel<TMsgOut>().isEmpty());
 }
 
+void TestTfrmMainTrigger::silentOutputWarnsOnTop()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "Wake up")});
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(topLevel<TMsgOut>().size(), 1);
+    QVERIFY(topLevel<TWarning>().isEmpty());
+    f.platform.wave.watches.first().started(SoundOutput{QStringLiteral("Null Output"), true, 100});
+    const QList<TWarning*> warnings = topLevel<TWarning>();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings.first()->findChild<QLabel*>("lblWarn")->text(),
+             QStringLiteral("The sound output \"Null Output\" is muted: this alarm cannot be heard."));
+    QVERIFY(warnings.first()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
 void TestTfrmMainTrigger::commandHandedToRunner_data()
 {
     QTest::addColumn<QString>("soundRun");
@@ -451,6 +468,8 @@ void TestTfrmMainTrigger::chimeSoundsOncePerQuarter()
         f.tickAt(t);
     QCOMPARE(f.wavePaths(), QStringList{"didi.snd"});
     QCOMPARE(f.platform.wave.calls.first().mode, WavePlayer::Mode::Async);
+    // The chime is no alarm: neither its output nor a refusal is reported.
+    QVERIFY(!f.platform.wave.watches.first().started && !f.platform.wave.watches.first().refused);
 
     control<QCheckBox>(*f.window, "chkSnooze")->setChecked(false);
     f.tickAt(QTime(10, 30, 0));

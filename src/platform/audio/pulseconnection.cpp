@@ -1,6 +1,7 @@
 #include "platform/audio/pulseconnection.h"
 
 #include "core/programinfo.h"
+#include "platform/audio/streamproperties.h"
 
 #include <QElapsedTimer>
 #include <chrono>
@@ -92,40 +93,60 @@ bool PulseConnection::waitUntil(const std::function<bool()>& ready, int limitMs)
     }
 }
 
-pa_context* PulseConnection::context(int limitMs)
+PulseConnection::Answer PulseConnection::request()
 {
     if (!m_loop)
-        return nullptr;
-    {
-        const Lock lock;
-        const pa_context_state_t state = m_context ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
-        if (state == PA_CONTEXT_READY)
-            return m_context;
-        if (!PA_CONTEXT_IS_GOOD(state) && !startConnecting())
-            return nullptr;
-    }
-    const bool settled = waitUntil(
-        [this] {
-            const pa_context_state_t state = pa_context_get_state(m_context);
-            return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-        },
-        limitMs);
+        return Answer::Refused;
     const Lock lock;
-    if (settled && pa_context_get_state(m_context) == PA_CONTEXT_READY)
-        return m_context;
-    // A server that does not answer in time is asked afresh next time, not waited on forever.
-    dropContext();
-    return nullptr;
+    const Answer answer = answerLocked();
+    if (answer != Answer::Refused)
+        return answer;
+    m_unanswered = false;
+    if (!startConnecting())
+        return Answer::Refused;
+    // A missing server or a refusing one fails inside the connect call already.
+    const Answer fresh = answerLocked();
+    if (fresh == Answer::Refused)
+        dropContext();
+    return fresh;
+}
+
+PulseConnection::Answer PulseConnection::answerLocked()
+{
+    const pa_context_state_t state = m_context ? pa_context_get_state(m_context) : PA_CONTEXT_FAILED;
+    if (state == PA_CONTEXT_READY) {
+        m_unanswered = false;
+        return Answer::Ready;
+    }
+    if (!PA_CONTEXT_IS_GOOD(state))
+        return Answer::Refused;
+    // Still connecting: the attempt is kept, so that a server that only hangs for a while is
+    // used as soon as it answers.
+    if (m_attempt.elapsed() >= AnswerLimitMs)
+        m_unanswered = true;
+    return m_unanswered ? Answer::Unanswered : Answer::Waiting;
+}
+
+void PulseConnection::giveUp()
+{
+    if (!m_loop)
+        return;
+    const Lock lock;
+    if (startConnecting())
+        m_unanswered = true;
 }
 
 bool PulseConnection::startConnecting()
 {
     dropContext();
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
-    m_context = pa_context_new(api, ProgramInfo::title().toUtf8().constData());
+    pa_proplist* properties = applicationProperties();
+    m_context = pa_context_new_with_proplist(api, ProgramInfo::title().toUtf8().constData(), properties);
+    pa_proplist_free(properties);
     if (!m_context)
         return false;
     pa_context_set_state_callback(m_context, onContextState, this);
+    m_attempt.start();
     // No autospawn: the alarm clock uses the user's sound server, it does not start one.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
         dropContext();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QtGlobal>
 #include <condition_variable>
 #include <functional>
@@ -12,20 +13,37 @@ struct pa_threaded_mainloop;
 /// service). A connection that failed, or a server that went away, is replaced by a fresh one
 /// at the next request, so a server that starts late or restarts is used without a restart of
 /// the program. libpulse's main loop runs on a thread of its own that only moves samples and
-/// reports states; everything else is called from the GUI thread.
+/// reports states; everything else is called from the GUI thread, and nothing here waits for
+/// the server.
 class PulseConnection
 {
 public:
+    /// How long a server may take to answer a connection or a new stream before it counts as
+    /// not answering. A missing server refuses at once.
+    static constexpr int AnswerLimitMs = 750;
+
+    enum class Answer {
+        Ready,      // connected: context() may be used
+        Waiting,    // connecting, within the limit
+        Unanswered, // connecting for longer than the limit, or a stream got no answer
+        Refused,    // no server, or it refused the connection
+    };
+
     static PulseConnection& instance();
     ~PulseConnection();
     PulseConnection(const PulseConnection&) = delete;
     PulseConnection& operator=(const PulseConnection&) = delete;
 
-    /// A ready context, connected afresh when there is none or the last one failed; nullptr when
-    /// no server is ready within limitMs (a missing server answers at once). Call unlocked.
-    pa_context* context(int limitMs);
+    /// Where the connection stands, connecting afresh when there is none or the last one failed.
+    /// Never waits. Call unlocked.
+    Answer request();
+    /// The connected context; use it under a Lock and only after request() said Ready.
+    pa_context* context() const { return m_context; }
+    /// A stream on the ready connection got no answer in time: the server hangs. Connects
+    /// afresh, so that the server's return is noticed, and counts as unanswered until then.
+    void giveUp();
     /// Waits until ready() holds, asking it with the main loop locked after every notify(), or
-    /// until limitMs have passed. Call unlocked.
+    /// until limitMs have passed. Call unlocked; for tests and callers that may block.
     bool waitUntil(const std::function<bool()>& ready, int limitMs);
     /// Wakes waitUntil(); called from the main loop's thread.
     void notify();
@@ -44,9 +62,12 @@ private:
     PulseConnection();
     void dropContext();
     bool startConnecting();
+    Answer answerLocked();
 
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
+    QElapsedTimer m_attempt;
+    bool m_unanswered = false;
     std::mutex m_wakeMutex;
     std::condition_variable m_wake;
     quint64 m_wakes = 0;

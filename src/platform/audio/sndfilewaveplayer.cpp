@@ -57,12 +57,13 @@ std::optional<SoundClip> SndfileWavePlayer::decode(const QString& path, QString*
     return clip;
 }
 
-bool SndfileWavePlayer::play(const QString& path, Mode mode)
+bool SndfileWavePlayer::play(const QString& path, Mode mode, const PlayWatch& watch)
 {
     m_engine.stop();
     if (path.isEmpty())
         return true;
-    if (!AudioEngine::outputAvailable())
+    // A server that has not answered the last request cuts a synchronous round short at once.
+    if (!AudioEngine::outputMayAnswer())
         return false;
 
     // Like the system call it stands for, a sound that cannot be read is replaced by the
@@ -70,12 +71,17 @@ bool SndfileWavePlayer::play(const QString& path, Mode mode)
     std::optional<SoundClip> clip = decode(path);
     if (!clip)
         clip = defaultDing();
-    if (!m_engine.play(*clip, mode == Mode::AsyncLoop))
-        return false;
+    PlayWatch engineWatch = watch;
+    // A synchronous play tells its refusal by its result.
     if (mode == Mode::Sync)
-        m_engine.waitForEnd(int(std::min<qint64>(clip->durationMs() + SyncMarginMs, INT_MAX)),
-                            QEventLoop::ExcludeUserInputEvents);
-    return true;
+        engineWatch.refused = nullptr;
+    if (!m_engine.play(*clip, mode == Mode::AsyncLoop, QFileInfo(path).completeBaseName(), engineWatch))
+        return false;
+    if (mode != Mode::Sync)
+        return true;
+    m_engine.waitForEnd(int(std::min<qint64>(clip->durationMs() + SyncMarginMs, INT_MAX)),
+                        QEventLoop::ExcludeUserInputEvents);
+    return !m_engine.failed();
 }
 
 void SndfileWavePlayer::stop()

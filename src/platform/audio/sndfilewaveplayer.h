@@ -13,7 +13,8 @@ class SndfileWavePlayer final : public QObject, public WavePlayer
 public:
     explicit SndfileWavePlayer(QObject* parent = nullptr);
 
-    bool play(const QString& path, Mode mode) override;
+    using WavePlayer::play;
+    bool play(const QString& path, Mode mode, const PlayWatch& watch) override;
     void stop() override;
 
     /// Reads a sound file of any PCM or float flavour; on failure nullopt and the reason.

@@ -2,6 +2,7 @@
 
 #include "platform/audio/audioengine.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <cmath>
@@ -65,17 +66,22 @@ bool SpeakerToneOutput::play(std::span<const Note> notes)
     // One engine per tune: a timer that plays another tune during this one's wait must not
     // cut this one short.
     AudioEngine engine;
-    if (engine.play(renderTune(notes), false)) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    if (engine.play(renderTune(notes), false, QStringLiteral("Speaker"))) {
         engine.waitForEnd(int(std::min<qint64>(lengthMs + TuneMarginMs, INT_MAX)), QEventLoop::AllEvents);
-        return true;
+        if (!engine.failed())
+            return true;
     }
-    QEventLoop loop;
-    QTimer::singleShot(int(std::min<qint64>(lengthMs, INT_MAX)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::AllEvents);
+    if (const qint64 left = lengthMs - elapsed.elapsed(); left > 0) {
+        QEventLoop loop;
+        QTimer::singleShot(int(std::min<qint64>(left, INT_MAX)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::AllEvents);
+    }
     return false;
 }
 
 bool SpeakerToneOutput::canSound() const
 {
-    return AudioEngine::outputAvailable();
+    return AudioEngine::outputMayAnswer();
 }
