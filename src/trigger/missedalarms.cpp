@@ -7,19 +7,51 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <bitset>
 #include <numeric>
+#include <optional>
 
 namespace {
-bool fallsOn(const AlarmEvent& event, const QDate& day, const QString& dayText)
+// An event's due rule by day, worked out once: a span may hold thousands of days.
+struct DayRule
 {
-    if (event.schedule == nameOf(Schedule::NoneEvery))
-        return QStringView(dayText).compare(event.date) >= 0;
-    return dayText == event.date || ScheduleMatchesToday(event.schedule, event.days, day);
+    std::optional<QDate> date;
+    bool everyDay = false;
+    int weekday = 0;
+    std::bitset<32> monthDays;
+    bool onAndAfterDate = false;
+};
+
+DayRule dayRuleOf(const AlarmEvent& event)
+{
+    DayRule rule;
+    rule.date = DateFormats::parseInternalDate(event.date);
+    if (event.schedule == nameOf(Schedule::NoneEvery)) {
+        rule.onAndAfterDate = true;
+        return rule;
+    }
+    // The due test's own schedule match, asked for every weekday (a week of January 2001 begins on
+    // a Monday) and, for "Monthly", every day of the month.
+    const QDate monday(2001, 1, 1);
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        if (event.schedule != nameOf(Schedule::Monthly) &&
+            ScheduleMatchesToday(event.schedule, event.days, monday.addDays(weekday - 1)))
+            rule.weekday = rule.weekday ? -1 : weekday;
+    }
+    rule.everyDay = rule.weekday < 0;
+    if (event.schedule == nameOf(Schedule::Monthly)) {
+        for (int day = 1; day <= 31; ++day)
+            rule.monthDays[size_t(day)] = ScheduleMatchesToday(event.schedule, event.days, QDate(2001, 1, day));
+    }
+    return rule;
 }
 
-QString moment(const QString& date, const QString& time24)
+bool fallsOn(const DayRule& rule, const AlarmEvent& event, const QDate& day)
 {
-    return date + QLatin1Char(' ') + time24;
+    if (rule.onAndAfterDate)
+        return rule.date ? day >= *rule.date : DateFormats::internalDate(day).compare(event.date) >= 0;
+    return (rule.date && *rule.date == day) || rule.everyDay || rule.weekday == day.dayOfWeek() ||
+           rule.monthDays[size_t(day.day())];
 }
 } // namespace
 
@@ -27,11 +59,11 @@ MissedAlarms findMissedAlarms(const std::vector<AlarmEvent>& events, const QDate
                               const QDateTime& resumedAt, bool alarmsDisabled, int limit)
 {
     MissedAlarms missed;
-    const QString after =
-        moment(DateFormats::internalDate(watchedUntil.date()), DateFormats::internalTime(watchedUntil.time()));
-    const QString before =
-        moment(DateFormats::internalDate(resumedAt.date()), DateFormats::internalTime(resumedAt.time()));
-    if (alarmsDisabled || after >= before)
+    const QDate firstDay = watchedUntil.date();
+    const QDate lastDay = resumedAt.date();
+    const QString after = DateFormats::internalTime(watchedUntil.time());
+    const QString before = DateFormats::internalTime(resumedAt.time());
+    if (alarmsDisabled || firstDay > lastDay || (firstDay == lastDay && after >= before))
         return missed;
 
     // Rows in the order of their times, list order among equal times: the order of firing.
@@ -40,14 +72,16 @@ MissedAlarms findMissedAlarms(const std::vector<AlarmEvent>& events, const QDate
     std::stable_sort(byTime.begin(), byTime.end(),
                      [&](int a, int b) { return events[size_t(a)].time24 < events[size_t(b)].time24; });
 
-    for (QDate day = watchedUntil.date(); day <= resumedAt.date(); day = day.addDays(1)) {
-        const QString dayText = DateFormats::internalDate(day);
+    // Only the first and the last day need the time of day: the days between were missed whole.
+    std::vector<DayRule> rules;
+    rules.reserve(events.size());
+    for (const AlarmEvent& event : events)
+        rules.push_back(dayRuleOf(event));
+    for (QDate day = firstDay; day <= lastDay; day = day.addDays(1)) {
         for (const int row : byTime) {
             const AlarmEvent& event = events[size_t(row)];
-            if (!event.enabled || !fallsOn(event, day, dayText))
-                continue;
-            const QString when = moment(dayText, event.time24);
-            if (when <= after || when >= before)
+            if (!event.enabled || (day == firstDay && event.time24 <= after) ||
+                (day == lastDay && event.time24 >= before) || !fallsOn(rules[size_t(row)], event, day))
                 continue;
             if (missed.listed.size() < size_t(std::max(limit, 0)))
                 missed.listed.push_back({row, day});
