@@ -4,7 +4,7 @@
 
 CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
 chime-after-popup, server-late-pulse, server-late-pipewire, output-muted, output-low, output-full,
-server-hung, server-restart-repeat.
+server-hung, server-restart-repeat-pulse, server-restart-repeat-pipewire.
 """
 
 import array
@@ -491,10 +491,13 @@ def case_server_hung(program):
         process.wait()
 
 
-def case_server_restart_repeat(program):
-    """The server is killed while a Repeat alarm rings: the busy warning comes once; the server
-    starts again at the same socket, and the loop is heard within 2 s of its answer."""
+def server_restart_repeat(program, kind):
+    """The server (pulse or pipewire) is killed while a Repeat alarm rings: the busy warning comes
+    once; the server starts again at the same socket, and the loop is heard within 2 s of its answer."""
     folder, _ = session_server()
+    if kind != "pulse":
+        sound_server("stop", "pulse", folder)
+        sound_server("start", kind, folder)
     configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell"})
     line, due = due_event(6, message="Ringing", play_times="Repeat")
     program.write_events([line])
@@ -506,10 +509,10 @@ def case_server_restart_repeat(program):
         wait_for("the loop", lambda: recorder.look() and recorder.recorded() > due_at + 2, due_at + 10)
         recorder.stop()
         first_sound(recorder, recorder.seconds_until(due), 0.3, 1.0, "loop")
-        sound_server("stop", "pulse", folder)
+        sound_server("stop", kind, folder)
         wait_for(f'the warning "{BUSY}"', lambda: find_text(app, BUSY), 5)
         time.sleep(2)
-        sound_server("start", "pulse", folder)
+        sound_server("start", kind, folder)
         answered = time.time()
         # The stream's return is seen on the server; a recorder needs longer than that to attach.
         wait_for("the loop's stream", program_stream, 5)
@@ -526,6 +529,8 @@ def case_server_restart_repeat(program):
     finally:
         process.kill()
         process.wait()
+        if kind != "pulse":
+            sound_server("stop", kind, folder)
 
 
 MUTED = 'The sound output "{}" is muted: this alarm cannot be heard.'
@@ -543,7 +548,8 @@ CASES = {
     "output-low": lambda program: output_level(program, False, 5, LOW),
     "output-full": lambda program: output_level(program, False, 100, None),
     "server-hung": case_server_hung,
-    "server-restart-repeat": case_server_restart_repeat,
+    "server-restart-repeat-pulse": lambda program: server_restart_repeat(program, "pulse"),
+    "server-restart-repeat-pipewire": lambda program: server_restart_repeat(program, "pipewire"),
 }
 
 
