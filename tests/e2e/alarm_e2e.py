@@ -317,6 +317,16 @@ def case_chime_after_popup(program):
     print(f"chime heard {first / RATE - chime_at:+.2f} s from its minute")
 
 
+def session_server():
+    """The session's sound server: the folder its scripts take, and its pid."""
+    socket = os.environ.get("PULSE_SERVER", "")
+    check(socket.startswith("unix:"), "no audio server in this session")
+    socket = socket[len("unix:"):]
+    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
+        pid = int(f.read().strip())
+    return os.path.dirname(os.path.dirname(os.path.dirname(socket))), pid
+
+
 def sound_server(action, kind, folder):
     """Starts or stops a sound server (pulse or pipewire) whose socket is folder/runtime/pulse/native."""
     subprocess.run([os.path.join(SCRIPTS, f"{kind}-{action}.sh"), folder], check=True, stdout=subprocess.DEVNULL)
@@ -326,10 +336,8 @@ def server_late(program, kind):
     """The program starts before the sound server, and an alarm finds no server; the server starts,
     and the next alarm is heard on it. The server stops under the running program for longer than
     a few seconds, with an alarm meanwhile; it starts again, and the alarm after is heard too."""
-    socket = os.environ.get("PULSE_SERVER", "")
-    check(socket.startswith("unix:"), "no audio server in this session")
     # The session's server, stopped; the same socket serves the server started later.
-    folder = os.path.dirname(os.path.dirname(os.path.dirname(socket[len("unix:"):])))
+    folder, _ = session_server()
     sound_server("stop", "pulse", folder)
     configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell", "Check ShowErrMsg": "0"})
     # (due while there is no server, due after the server has started)
@@ -435,16 +443,6 @@ def output_level(program, muted, volume, warning):
         process.wait()
         pactl("set-sink-mute", "test", "0")
         pactl("set-sink-volume", "test", "100%")
-
-
-def session_server():
-    """The session's sound server: the folder its scripts take, and its pid."""
-    socket = os.environ.get("PULSE_SERVER", "")
-    check(socket.startswith("unix:"), "no audio server in this session")
-    socket = socket[len("unix:"):]
-    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
-        pid = int(f.read().strip())
-    return os.path.dirname(os.path.dirname(os.path.dirname(socket))), pid
 
 
 def case_server_hung(program):
