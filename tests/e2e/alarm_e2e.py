@@ -4,7 +4,7 @@
 
 CASE is one of: speaker-game, no-audio-server, no-audio-server-quiet, no-audio-server-swap,
 chime-after-popup, server-late-pulse, server-late-pipewire, output-muted, output-low, output-full,
-server-hung, server-restart-repeat.
+server-hung, server-restart-repeat-pulse, server-restart-repeat-pipewire.
 """
 
 import array
@@ -317,6 +317,16 @@ def case_chime_after_popup(program):
     print(f"chime heard {first / RATE - chime_at:+.2f} s from its minute")
 
 
+def session_server():
+    """The session's sound server: the folder its scripts take, and its pid."""
+    socket = os.environ.get("PULSE_SERVER", "")
+    check(socket.startswith("unix:"), "no audio server in this session")
+    socket = socket[len("unix:"):]
+    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
+        pid = int(f.read().strip())
+    return os.path.dirname(os.path.dirname(os.path.dirname(socket))), pid
+
+
 def sound_server(action, kind, folder):
     """Starts or stops a sound server (pulse or pipewire) whose socket is folder/runtime/pulse/native."""
     subprocess.run([os.path.join(SCRIPTS, f"{kind}-{action}.sh"), folder], check=True, stdout=subprocess.DEVNULL)
@@ -326,10 +336,8 @@ def server_late(program, kind):
     """The program starts before the sound server, and an alarm finds no server; the server starts,
     and the next alarm is heard on it. The server stops under the running program for longer than
     a few seconds, with an alarm meanwhile; it starts again, and the alarm after is heard too."""
-    socket = os.environ.get("PULSE_SERVER", "")
-    check(socket.startswith("unix:"), "no audio server in this session")
     # The session's server, stopped; the same socket serves the server started later.
-    folder = os.path.dirname(os.path.dirname(os.path.dirname(socket[len("unix:"):])))
+    folder, _ = session_server()
     sound_server("stop", "pulse", folder)
     configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell", "Check ShowErrMsg": "0"})
     # (due while there is no server, due after the server has started)
@@ -437,16 +445,6 @@ def output_level(program, muted, volume, warning):
         pactl("set-sink-volume", "test", "100%")
 
 
-def session_server():
-    """The session's sound server: the folder its scripts take, and its pid."""
-    socket = os.environ.get("PULSE_SERVER", "")
-    check(socket.startswith("unix:"), "no audio server in this session")
-    socket = socket[len("unix:"):]
-    with open(os.path.join(os.path.dirname(socket), "pid")) as f:
-        pid = int(f.read().strip())
-    return os.path.dirname(os.path.dirname(os.path.dirname(socket))), pid
-
-
 def case_server_hung(program):
     """The server is stopped (SIGSTOP) before an alarm: its window is mapped within 0.1 s of its
     second, the refusal that comes later shows the busy warning once; after SIGCONT the next alarm
@@ -491,10 +489,13 @@ def case_server_hung(program):
         process.wait()
 
 
-def case_server_restart_repeat(program):
-    """The server is killed while a Repeat alarm rings: the busy warning comes once; the server
-    starts again at the same socket, and the loop is heard within 2 s of its answer."""
+def server_restart_repeat(program, kind):
+    """The server (pulse or pipewire) is killed while a Repeat alarm rings: the busy warning comes
+    once; the server starts again at the same socket, and the loop is heard within 2 s of its answer."""
     folder, _ = session_server()
+    if kind != "pulse":
+        sound_server("stop", "pulse", folder)
+        sound_server("start", kind, folder)
     configure(program, **{"Main Output Device": "Wave", "Main Song Name": "Bell"})
     line, due = due_event(6, message="Ringing", play_times="Repeat")
     program.write_events([line])
@@ -506,10 +507,10 @@ def case_server_restart_repeat(program):
         wait_for("the loop", lambda: recorder.look() and recorder.recorded() > due_at + 2, due_at + 10)
         recorder.stop()
         first_sound(recorder, recorder.seconds_until(due), 0.3, 1.0, "loop")
-        sound_server("stop", "pulse", folder)
+        sound_server("stop", kind, folder)
         wait_for(f'the warning "{BUSY}"', lambda: find_text(app, BUSY), 5)
         time.sleep(2)
-        sound_server("start", "pulse", folder)
+        sound_server("start", kind, folder)
         answered = time.time()
         # The stream's return is seen on the server; a recorder needs longer than that to attach.
         wait_for("the loop's stream", program_stream, 5)
@@ -526,6 +527,8 @@ def case_server_restart_repeat(program):
     finally:
         process.kill()
         process.wait()
+        if kind != "pulse":
+            sound_server("stop", kind, folder)
 
 
 MUTED = 'The sound output "{}" is muted: this alarm cannot be heard.'
@@ -543,7 +546,8 @@ CASES = {
     "output-low": lambda program: output_level(program, False, 5, LOW),
     "output-full": lambda program: output_level(program, False, 100, None),
     "server-hung": case_server_hung,
-    "server-restart-repeat": case_server_restart_repeat,
+    "server-restart-repeat-pulse": lambda program: server_restart_repeat(program, "pulse"),
+    "server-restart-repeat-pipewire": lambda program: server_restart_repeat(program, "pipewire"),
 }
 
 

@@ -21,8 +21,6 @@ private slots:
     void cleanup();
     void soundComesBackWithTheServer_data();
     void soundComesBackWithTheServer();
-    void loopComesBackAfterRestart_data();
-    void loopComesBackAfterRestart();
     void hungServerIsNotWaitedFor();
 
 private:
@@ -127,43 +125,6 @@ void TstAudioReconnect::soundComesBackWithTheServer()
     expectRefusedAtOnce(player, speaker);
     QVERIFY(runScript(server, QStringLiteral("start")));
     expectHeard(player, speaker);
-}
-
-void TstAudioReconnect::loopComesBackAfterRestart_data()
-{
-    soundComesBackWithTheServer_data();
-}
-
-void TstAudioReconnect::loopComesBackAfterRestart()
-{
-    QFETCH(QString, server);
-    QVERIFY(runScript(server, QStringLiteral("start")));
-    SndfileWavePlayer player;
-    int refusals = 0;
-    PlayWatch watch;
-    watch.refused = [&refusals] { ++refusals; };
-    {
-        Recorder recorder;
-        QVERIFY(recorder.start());
-        QVERIFY(recorder.record(300));
-        const qint64 mark = recorder.now();
-        QVERIFY(player.play(m_clip, WavePlayer::Mode::AsyncLoop, watch));
-        QVERIFY(recorder.record(700));
-        QVERIFY2(recorder.loudSpan(mark).first >= 0, "the loop was not heard");
-    }
-    QVERIFY(runScript(server, QStringLiteral("stop")));
-    // Without a server the loop says so once, however often it asks for one.
-    QTRY_COMPARE(refusals, 1);
-    QTest::qWait(1000);
-    QVERIFY(runScript(server, QStringLiteral("start")));
-    QElapsedTimer answered;
-    answered.start();
-    Recorder recorder;
-    QVERIFY(recorder.start());
-    QVERIFY(recorder.record(int(std::max<qint64>(2000 - answered.elapsed(), 100))));
-    QVERIFY2(recorder.loudSpan(0).first >= 0, "the loop was not heard within 2 s of the server's return");
-    QCOMPARE(refusals, 1);
-    player.stop();
 }
 
 void TstAudioReconnect::hungServerIsNotWaitedFor()

@@ -21,7 +21,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -154,7 +153,6 @@ private slots:
     void soundOffStillShowsMessage_data();
     void soundOffStillShowsMessage();
     void missingSongWarns();
-    void silentOutputWarnsOnTop();
     void commandHandedToRunner_data();
     void commandHandedToRunner();
     void failedCommandShowsErrorBox();
@@ -362,21 +360,6 @@ void TestTfrmMainTrigger::missingSongWarns()
     QCOMPARE(texts, (QStringList{"Fail to play sound. MCI is busy.", "bell.wav not found. Play no sound."}));
     QVERIFY(f.platform.taskbar.isShown());
     QVERIFY(topLevel<TMsgOut>().isEmpty());
-}
-
-void TestTfrmMainTrigger::silentOutputWarnsOnTop()
-{
-    Fixture f;
-    f.start({makeEvent("10:00:00", "None", "Wake up")});
-    f.tickAt(QTime(10, 0, 0));
-    QCOMPARE(topLevel<TMsgOut>().size(), 1);
-    QVERIFY(topLevel<TWarning>().isEmpty());
-    f.platform.wave.watches.first().started(SoundOutput{QStringLiteral("Null Output"), true, 100});
-    const QList<TWarning*> warnings = topLevel<TWarning>();
-    QCOMPARE(warnings.size(), 1);
-    QCOMPARE(warnings.first()->findChild<QLabel*>("lblWarn")->text(),
-             QStringLiteral("The sound output \"Null Output\" is muted: this alarm cannot be heard."));
-    QVERIFY(warnings.first()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void TestTfrmMainTrigger::commandHandedToRunner_data()

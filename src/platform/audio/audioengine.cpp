@@ -80,7 +80,6 @@ void AudioEngine::Feed::onState(pa_stream* stream, void* data)
     } else if (!PA_STREAM_IS_GOOD(state)) {
         feed->broken = true;
     }
-    PulseConnection::instance().notify();
 }
 
 void AudioEngine::Feed::onOutput(pa_context*, const pa_sink_info* info, int, void* data)

@@ -3,19 +3,8 @@
 #include "core/programinfo.h"
 #include "platform/audio/streamproperties.h"
 
-#include <QElapsedTimer>
-#include <chrono>
 #include <pulse/context.h>
 #include <pulse/thread-mainloop.h>
-
-namespace {
-
-void onContextState(pa_context*, void* connection)
-{
-    static_cast<PulseConnection*>(connection)->notify();
-}
-
-} // namespace
 
 PulseConnection& PulseConnection::instance()
 {
@@ -58,39 +47,6 @@ PulseConnection::Lock::~Lock()
 {
     if (pa_threaded_mainloop* loop = instance().m_loop)
         pa_threaded_mainloop_unlock(loop);
-}
-
-void PulseConnection::notify()
-{
-    {
-        const std::lock_guard guard(m_wakeMutex);
-        ++m_wakes;
-    }
-    m_wake.notify_all();
-}
-
-bool PulseConnection::waitUntil(const std::function<bool()>& ready, int limitMs)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    for (;;) {
-        quint64 seen = 0;
-        {
-            const std::lock_guard guard(m_wakeMutex);
-            seen = m_wakes;
-        }
-        {
-            const Lock lock;
-            if (ready())
-                return true;
-        }
-        const qint64 left = limitMs - elapsed.elapsed();
-        if (left <= 0)
-            return false;
-        // A notify() between the look above and this wait has changed m_wakes: no wake is lost.
-        std::unique_lock guard(m_wakeMutex);
-        m_wake.wait_for(guard, std::chrono::milliseconds(left), [&] { return m_wakes != seen; });
-    }
 }
 
 PulseConnection::Answer PulseConnection::request()
@@ -145,7 +101,6 @@ bool PulseConnection::startConnecting()
     pa_proplist_free(properties);
     if (!m_context)
         return false;
-    pa_context_set_state_callback(m_context, onContextState, this);
     m_attempt.start();
     // No autospawn: the alarm clock uses the user's sound server, it does not start one.
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
@@ -159,7 +114,6 @@ void PulseConnection::dropContext()
 {
     if (!m_context)
         return;
-    pa_context_set_state_callback(m_context, nullptr, nullptr);
     pa_context_disconnect(m_context);
     pa_context_unref(m_context);
     m_context = nullptr;

@@ -2,9 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QtGlobal>
-#include <condition_variable>
-#include <functional>
-#include <mutex>
 
 struct pa_context;
 struct pa_threaded_mainloop;
@@ -42,11 +39,6 @@ public:
     /// A stream on the ready connection got no answer in time: the server hangs. Connects
     /// afresh, so that the server's return is noticed, and counts as unanswered until then.
     void giveUp();
-    /// Waits until ready() holds, asking it with the main loop locked after every notify(), or
-    /// until limitMs have passed. Call unlocked; for tests and callers that may block.
-    bool waitUntil(const std::function<bool()>& ready, int limitMs);
-    /// Wakes waitUntil(); called from the main loop's thread.
-    void notify();
 
     /// Holds the main loop's lock: pulse objects are touched only under it.
     class Lock
@@ -68,7 +60,4 @@ private:
     pa_context* m_context = nullptr;
     QElapsedTimer m_attempt;
     bool m_unanswered = false;
-    std::mutex m_wakeMutex;
-    std::condition_variable m_wake;
-    quint64 m_wakes = 0;
 };
