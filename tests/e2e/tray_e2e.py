@@ -158,13 +158,13 @@ def panel_icon():
     return x + PANEL_SIZE // 2, y + height // 2
 
 
-def panel_windows():
-    pids = subprocess.run(["pgrep", "-x", "-d", " ", "xfce4-panel|wrapper-2.0"], capture_output=True,
-                          text=True).stdout.split()
+def panel_windows(panel):
+    """The windows of the panel and of its plugins' processes."""
+    pids = [str(panel.pid)] + subprocess.run(["pgrep", "-P", str(panel.pid)], capture_output=True, text=True).stdout.split()
     return {w for pid in pids for w in xdotool("search", "--onlyvisible", "--pid", pid, "--name", ".*").split()}
 
 
-def sni_menu(program, process):
+def sni_menu(panel, process):
     item = wait_for("the item registered with the watcher", lambda: registered_item(process.pid), 15)
     service, path = item
     menu = dbus_property(service, path, ITEM, "Menu")
@@ -188,9 +188,9 @@ def sni_menu(program, process):
     xdotool("key", "Escape")
     wait_for("the menu to close", lambda: not set(program_windows(process.pid)) - own, 10)
 
-    before = panel_windows()
+    before = panel_windows(panel)
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "3"], check=True)
-    shown = wait_for("the panel's menu", lambda: panel_windows() - before, 10)
+    shown = wait_for("the panel's menu", lambda: panel_windows(panel) - before, 10)
     menu_x, menu_y, menu_width, menu_height = max((geometry(w) for w in shown), key=lambda g: g[2] * g[3])
     check(menu_height > len(COMMANDS) * 15, f"the panel opened a {menu_width}x{menu_height} window, not the menu")
     return menu_x, menu_y, menu_width, menu_height
@@ -201,20 +201,23 @@ def sni_activate(program, process):
     wait_for("the item registered with the watcher", lambda: registered_item(process.pid), 15)
     recorder = Recorder(os.path.join(program.root, "monitor.raw"))
     try:
-        wait_for("the alarm", lambda: onset(read_samples(recorder.path)) is not None, ALARM_AHEAD + 10)
-        time.sleep(1)
-        recorder.look()
+        def heard():
+            found = onset(read_samples(recorder.path))
+            return None if found is None else [found]
+
+        first = wait_for("the alarm", heard, ALARM_AHEAD + 10)[0]
+        wait_for("a second of ringing", lambda: recorder.look() and recorder.recorded() > first / RATE + 1, 10)
         clicked = recorder.seconds_until(datetime.datetime.now())
         x, y = panel_icon()
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-        wait_for("the recording after the click", lambda: recorder.recorded() > clicked + QUIET_SECONDS + 1, 10)
+        wait_for("the recording after the click", lambda: recorder.recorded() > clicked + 1 + QUIET_SECONDS, 10)
     finally:
         recorder.stop()
     samples = read_samples(recorder.path)
-    check(onset(samples, int((clicked - 1) * RATE)) < clicked * RATE, "the alarm was not ringing before the click")
-    late = onset(samples, int((clicked + 1) * RATE))
-    check(late is None or late > (clicked + 1 + QUIET_SECONDS) * RATE,
-          f"the alarm still rang {late / RATE - clicked:.2f} s after the click" if late else "")
+    ringing = onset(samples[int((clicked - 1) * RATE):int(clicked * RATE)])
+    check(ringing is not None, "the alarm was not ringing before the click")
+    late = onset(samples[int((clicked + 1) * RATE):int((clicked + 1 + QUIET_SECONDS) * RATE)])
+    check(late is None, f"the alarm still rang {1 + (late or 0) / RATE:.2f} s after the click")
 
 
 def choose_remove(process, menu_x, menu_y, menu_width, menu_height):
@@ -274,7 +277,7 @@ def main():
             if mode == "sni-activate":
                 sni_activate(program, process)
             else:
-                choose_remove(process, *sni_menu(program, process))
+                choose_remove(process, *sni_menu(host, process))
         elif mode == "late-host":
             check(not tray_host_running(), "the session already has a tray host")
             process = program.start()
