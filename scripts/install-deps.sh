@@ -21,9 +21,11 @@ test=(
     git ccache
     # benchmarks, libFuzzer
     libbenchmark-dev libgtest-dev clang libclang-rt-14-dev
-    # desktop tier: X server, Wayland compositor, tray host, window tools, audio server and
+    # desktop tier: X server, Wayland compositor, XEmbed tray host, window tools, audio server and
     # recorder, accessibility
     xvfb xauth x11-utils xdotool wmsystemtray xfonts-base imagemagick weston
+    # a StatusNotifierItem host: Xfce's panel with its systray plugin
+    xfce4-panel
     pulseaudio pulseaudio-utils sox
     # the same tests through PipeWire's PulseAudio service
     pipewire pipewire-pulse wireplumber

@@ -114,7 +114,8 @@ private slots:
     void TrayWaitTimerTimer();
     void trayAlarmSetRequested();
     void trayDisableAllRequested(bool disabled);
-    void trayMenuOpening();
+    // The tray menu's check and enabled commands follow this window's.
+    void updateTrayMenu();
     // Editor (tfrmmain_editor.cpp)
     void btnAddClick();
     void btnAddMsgClick();

@@ -76,8 +76,13 @@ bool TfrmMain::createTrayWindow()
     connect(tray, &TForm2::stopRequested, this, &TfrmMain::StopSound);
     connect(tray, &TForm2::disableAllRequested, this, &TfrmMain::trayDisableAllRequested);
     connect(tray, &TForm2::removeRequested, this, &TfrmMain::quitRequested);
-    connect(tray, &TForm2::menuOpening, this, &TfrmMain::trayMenuOpening);
+    connect(tray, &TForm2::menuOpening, this, &TfrmMain::updateTrayMenu);
+    // A StatusNotifierItem host may show the menu as it last read it, before the opening's update:
+    // the menu follows every change at once.
+    for (QAction* own : {smAbout, mShow, mnuSettings, smACHelp})
+        connect(own, &QAction::enabledChanged, tray, [this] { updateTrayMenu(); });
     m_tray = tray;
+    updateTrayMenu();
     m_trayMode = true;
     return true;
 }
@@ -95,7 +100,7 @@ void TfrmMain::trayDisableAllRequested(bool disabled)
     m_list->pressDisabledAll(disabled);
 }
 
-void TfrmMain::trayMenuOpening()
+void TfrmMain::updateTrayMenu()
 {
     // Commands that this window cannot offer yet are greyed in the tray menu too.
     m_tray->setMenuState({.alarmsDisabled = m_list->alarmsDisabled(),
@@ -107,8 +112,10 @@ void TfrmMain::trayMenuOpening()
 
 void TfrmMain::showAlarmsStateInTray()
 {
-    if (m_tray)
-        m_tray->ChangeSysTrayIcon(m_list->alarmsDisabled() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
+    if (!m_tray)
+        return;
+    m_tray->ChangeSysTrayIcon(m_list->alarmsDisabled() ? TForm2::AlarmsDisabled : TForm2::AlarmsEnabled);
+    updateTrayMenu();
 }
 
 void TfrmMain::trayIconMissing()

@@ -3,6 +3,7 @@
 #include "platform/trayiconhost.h"
 
 #include <QSystemTrayIcon>
+#include <memory>
 
 /// The notification area through QSystemTrayIcon: a StatusNotifierItem where the desktop offers
 /// one, an XEmbed icon otherwise.
@@ -11,14 +12,16 @@ class SystemTrayIconHost final : public TrayIconHost
     Q_OBJECT
 
 public:
-    explicit SystemTrayIconHost(QObject* parent = nullptr);
+    using TrayIconHost::TrayIconHost;
 
     bool available() const override;
-    bool show(const QIcon& icon, const QString& tip) override;
+    bool show(const QIcon& icon, const QString& tip, QMenu* menu) override;
     void setIcon(const QIcon& icon) override;
     void setToolTip(const QString& tip) override;
     void remove() override;
 
 private:
-    QSystemTrayIcon m_icon;
+    // A new one for every show(): Qt's exported menu refers to the menu it was given, which goes
+    // with the tray window that owns it.
+    std::unique_ptr<QSystemTrayIcon> m_icon;
 };

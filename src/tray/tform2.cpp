@@ -31,7 +31,11 @@ TForm2::TForm2(const PlatformServices& services, QWidget* parent)
     FormCreate();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // The icon goes before the menu that the notification area may still hold.
+    RemoveSysTrayIcon();
+}
 
 void TForm2::createMenu()
 {
@@ -64,7 +68,8 @@ void TForm2::createMenu()
 void TForm2::FormCreate()
 {
     setWindowIcon(QApplication::windowIcon());
-    m_trayIcon = new TTrayIcon(*m_services.tray, windowIcon(), QGuiApplication::applicationDisplayName(), this);
+    m_trayIcon =
+        new TTrayIcon(*m_services.tray, windowIcon(), QGuiApplication::applicationDisplayName(), PopupMenu1, this);
     connect(m_trayIcon, &TTrayIcon::leftButtonDown, this, &TForm2::stopRequested);
     connect(m_trayIcon, &TTrayIcon::rightButtonDown, this, &TForm2::trayIconRightButtonDown);
 }

@@ -3,13 +3,14 @@
 #include "core/programinfo.h"
 #include "platform/trayiconhost.h"
 
-TTrayIcon::TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QObject* parent)
+TTrayIcon::TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QMenu* menu,
+                     QObject* parent)
     : QObject(parent)
     , m_host(host)
     , m_icon(icon)
 {
     const QString tip = applicationTitle.isEmpty() ? QString() : ProgramInfo::title().left(maxTipLength);
-    m_added = m_host.show(m_icon, tip);
+    m_added = m_host.show(m_icon, tip, menu);
     if (!m_added)
         return;
     connect(&m_host, &TrayIconHost::leftPressed, this, [this] {

@@ -5,10 +5,12 @@
 #include <QPoint>
 #include <QString>
 
+class QMenu;
 class TrayIconHost;
 
 /// The program's icon in the notification area. A left press silences the alarm; a right press
-/// opens the tray menu. The icon is added on construction and removed on destruction.
+/// opens the tray menu, which a StatusNotifierItem host shows itself. The icon is added on
+/// construction and removed on destruction.
 class TTrayIcon : public QObject
 {
     Q_OBJECT
@@ -17,8 +19,9 @@ public:
     /// The tip only reaches the notification area that far.
     static constexpr int maxTipLength = 63;
 
-    /// Without an application title the icon has no tip.
-    TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QObject* parent = nullptr);
+    /// Without an application title the icon has no tip. The menu must outlive the icon.
+    TTrayIcon(TrayIconHost& host, const QIcon& icon, const QString& applicationTitle, QMenu* menu,
+              QObject* parent = nullptr);
     ~TTrayIcon() override;
 
     /// False when the desktop has no notification area to take the icon.

@@ -86,6 +86,7 @@ private slots:
     void alarmSetShowsTheMainWindow();
     void menuCommandsRunTheMainWindowsOwn_data();
     void menuCommandsRunTheMainWindowsOwn();
+    void handedMenuFollowsTheMainWindow();
     void switchingTheIconOnAndOff();
     void switchingOnWhenStartedInTrayMakesNoSecond();
     void noNotificationArea_data();
@@ -303,6 +304,28 @@ void TestTForm2::menuCommandsRunTheMainWindowsOwn()
     menu->hide();
 }
 
+void TestTForm2::handedMenuFollowsTheMainWindow()
+{
+    // A StatusNotifierItem host shows the menu it was handed as it last read it, and triggers its
+    // actions: that menu is the tray window's and follows the main window without being opened.
+    MainWindowFixture f;
+    f.platform.settings.values["Check Startup"] = "1";
+    f.writeEvents(everyDay);
+    TfrmMain& w = f.start();
+    QCOMPARE(f.platform.tray.menu, trayMenu(f));
+    QAction* mnuDisabled = trayItem(f, "mnuDisabled");
+    QTest::mouseClick(control<QToolButton>(w, "btnDisabledAll"), Qt::LeftButton);
+    QVERIFY(mnuDisabled->isChecked());
+    w.findChild<QAction*>("mnuSettings")->setEnabled(false);
+    QVERIFY(!trayItem(f, "mnuSettings")->isEnabled());
+
+    mnuDisabled->trigger();
+    QVERIFY(!control<QToolButton>(w, "btnDisabledAll")->isChecked());
+    QVERIFY(control<QTimer>(w, "MainTimer")->isActive());
+    QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->trayImage(TForm2::AlarmsEnabled).cacheKey());
+    QVERIFY(!trayMenu(f)->isVisible());
+}
+
 void TestTForm2::switchingTheIconOnAndOff()
 {
     MainWindowFixture f;
@@ -325,6 +348,8 @@ void TestTForm2::switchingTheIconOnAndOff()
     QVERIFY(w.trayMode());
     QVERIFY(f.platform.tray.shown);
     QCOMPARE(f.platform.tray.icon.cacheKey(), trayWindow(f)->trayImage(TForm2::AlarmsDisabled).cacheKey());
+    QCOMPARE(f.platform.tray.menu, trayMenu(f));
+    QVERIFY(trayItem(f, "mnuDisabled")->isChecked());
 }
 
 void TestTForm2::switchingOnWhenStartedInTrayMakesNoSecond()

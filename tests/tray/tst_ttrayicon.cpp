@@ -1,7 +1,8 @@
-// The tray icon against a recording notification area: tip, icon, presses and removal.
+// The tray icon against a recording notification area: tip, icon, menu, presses and removal.
 #include "faketrayiconhost.h"
 #include "tray/ttrayicon.h"
 
+#include <QMenu>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QtTest>
@@ -43,17 +44,19 @@ void TestTTrayIcon::tipFollowsTheTitle()
     QFETCH(QString, tip);
     FakeTrayIconHost host;
     const QIcon icon = plainIcon(Qt::red);
-    TTrayIcon tray(host, icon, title);
+    QMenu menu;
+    TTrayIcon tray(host, icon, title, &menu);
     QVERIFY(tray.isAdded());
     QVERIFY(host.shown);
     QCOMPARE(host.tip, tip);
     QCOMPARE(host.icon.cacheKey(), icon.cacheKey());
+    QCOMPARE(host.menu, &menu);
 }
 
 void TestTTrayIcon::hintIsCutTo63Characters()
 {
     FakeTrayIconHost host;
-    TTrayIcon tray(host, plainIcon(Qt::red), QStringLiteral("zibac"));
+    TTrayIcon tray(host, plainIcon(Qt::red), QStringLiteral("zibac"), nullptr);
     const QString longHint(70, QLatin1Char('x'));
     tray.setHint(longHint);
     QCOMPARE(tray.Hint(), longHint);
@@ -65,7 +68,7 @@ void TestTTrayIcon::hintIsCutTo63Characters()
 void TestTTrayIcon::sameIconChangesNothing()
 {
     FakeTrayIconHost host;
-    TTrayIcon tray(host, plainIcon(Qt::red), QStringLiteral("zibac"));
+    TTrayIcon tray(host, plainIcon(Qt::red), QStringLiteral("zibac"), nullptr);
     tray.setIcon(tray.Icon());
     QCOMPARE(host.iconChanges, 0);
     const QIcon other = plainIcon(Qt::blue);
@@ -77,7 +80,7 @@ void TestTTrayIcon::sameIconChangesNothing()
 void TestTTrayIcon::pressesReachItOnlyWhileAdded()
 {
     FakeTrayIconHost host;
-    auto tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"));
+    auto tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"), nullptr);
     QSignalSpy left(tray.get(), &TTrayIcon::leftButtonDown);
     QSignalSpy right(tray.get(), &TTrayIcon::rightButtonDown);
     emit host.leftPressed(QPoint(5, 6));
@@ -96,7 +99,7 @@ void TestTTrayIcon::pressesReachItOnlyWhileAdded()
     QCOMPARE(host.removals, 1);
 
     // A later icon is removed when it goes.
-    tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"));
+    tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"), nullptr);
     QVERIFY(host.shown);
     tray.reset();
     QVERIFY(!host.shown);
@@ -107,7 +110,7 @@ void TestTTrayIcon::withoutNotificationArea()
 {
     FakeTrayIconHost host;
     host.hasArea = false;
-    auto tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"));
+    auto tray = std::make_unique<TTrayIcon>(host, plainIcon(Qt::red), QStringLiteral("zibac"), nullptr);
     QVERIFY(!tray->isAdded());
     QSignalSpy left(tray.get(), &TTrayIcon::leftButtonDown);
     emit host.leftPressed(QPoint());
