@@ -33,6 +33,7 @@ class SongBox;
 class TAboutBox;
 class TBTBeeper;
 class TForm2;
+class TMsgOut;
 class TSetUp;
 class TSmallClock;
 
@@ -233,4 +234,6 @@ private:
     /// Today and the captions as the current sort began: one sort compares with one day.
     SortKeys::Context m_sortContext;
     QPointer<TAboutBox> m_aboutBox;
+    // The alarms' message windows still open; a sound warning is placed clear of them.
+    QList<QPointer<TMsgOut>> m_messageWindows;
 };

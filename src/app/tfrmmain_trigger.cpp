@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/taskbarbutton.h"
 #include "platform/waveplayer.h"
+#include "popups/popupwindow.h"
 #include "popups/tmsgout.h"
 #include "popups/twarning.h"
 #include "settings/tsetup.h"
@@ -115,6 +116,8 @@ void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)
         message->setPicture(picture.pixmap(32, 32));
     connect(message, &TMsgOut::remindRequested, this,
             [this](const QString& playTimes) { PlaySound(playTimes, m_songBox->song()); });
+    m_messageWindows.removeAll(nullptr);
+    m_messageWindows.append(message);
     message->show();
     m_services.taskbar->show();
     message->repaint();
@@ -145,6 +148,13 @@ void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
         m_services.taskbar->show();
     auto* warning = new TWarning(&m_clock);
     warning->setText(text);
+    m_messageWindows.removeAll(nullptr);
+    QList<QRect> messages;
+    for (const QPointer<TMsgOut>& message : std::as_const(m_messageWindows)) {
+        if (message->isVisible())
+            messages.append(message->frameGeometry());
+    }
+    moveClearOf(*warning, messages);
     warning->show();
     if (kind != SoundPlayer::Warning::Missing)
         warning->makeTopmost();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
 class QWidget;
 
 // Window-manager requests shared by the pop-up windows.
@@ -16,3 +20,11 @@ void bringToFront(QWidget& window);
 
 /// Centres the window on the screen it belongs to.
 void centreOnScreen(QWidget& window);
+
+/// Where a window of the given frame goes so that it covers none of the occupied frames: where it
+/// is when it covers none, else just below them, else just above them, inside the available area.
+/// The message windows keep raising themselves, so a warning under one would never be seen.
+QPoint topLeftClearOf(const QRect& frame, const QList<QRect>& occupied, const QRect& available);
+
+/// Moves the window clear of the occupied frames on its screen.
+void moveClearOf(QWidget& window, const QList<QRect>& occupied);

@@ -1,5 +1,6 @@
 #include "clock/tsmallclock.h"
 #include "fakeplatform.h"
+#include "popups/popupwindow.h"
 #include "popups/twarning.h"
 
 #include <QLabel>
@@ -23,6 +24,8 @@ private slots:
     void enterClosesAndDeletes();
     void twoWarningsAreIndependent();
     void makeTopmostKeepsTheWindowShown();
+    void placedClearOfMessages_data();
+    void placedClearOfMessages();
 
 private:
     TWarning* newWarning(const QString& text);
@@ -119,6 +122,26 @@ void TestTWarning::makeTopmostKeepsTheWindowShown()
     QVERIFY(warning->isVisible());
     QCOMPARE(warning->winId(), before);
     QVERIFY(warning->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestTWarning::placedClearOfMessages_data()
+{
+    QTest::addColumn<QList<QRect>>("messages");
+    QTest::addColumn<QPoint>("topLeft");
+    // A 100 x 80 warning centred on a 1280 x 1024 screen.
+    QTest::newRow("nothing in the way") << QList<QRect>{{0, 0, 100, 100}} << QPoint(590, 472);
+    QTest::newRow("below a message") << QList<QRect>{{440, 400, 400, 200}} << QPoint(590, 608);
+    QTest::newRow("below two stacked messages")
+        << QList<QRect>{{440, 400, 400, 200}, {460, 580, 400, 200}} << QPoint(590, 788);
+    QTest::newRow("above when no room below") << QList<QRect>{{440, 400, 400, 620}} << QPoint(590, 312);
+    QTest::newRow("left where it is when no room") << QList<QRect>{{0, 0, 1280, 1024}} << QPoint(590, 472);
+}
+
+void TestTWarning::placedClearOfMessages()
+{
+    QFETCH(QList<QRect>, messages);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(topLeftClearOf(QRect(590, 472, 100, 80), messages, QRect(0, 0, 1280, 1024)), topLeft);
 }
 
 QTEST_MAIN(TestTWarning)

@@ -153,6 +153,7 @@ private slots:
     void soundOffStillShowsMessage_data();
     void soundOffStillShowsMessage();
     void missingSongWarns();
+    void silentOutputWarningBesideTheMessage();
     void commandHandedToRunner_data();
     void commandHandedToRunner();
     void failedCommandShowsErrorBox();
@@ -360,6 +361,23 @@ void TestTfrmMainTrigger::missingSongWarns()
     QCOMPARE(texts, (QStringList{"Fail to play sound. MCI is busy.", "bell.wav not found. Play no sound."}));
     QVERIFY(f.platform.taskbar.isShown());
     QVERIFY(topLevel<TMsgOut>().isEmpty());
+}
+
+void TestTfrmMainTrigger::silentOutputWarningBesideTheMessage()
+{
+    Fixture f;
+    f.start({makeEvent("10:00:00", "None", "Pills")});
+    f.tickAt(QTime(10, 0, 0));
+    QCOMPARE(f.platform.wave.watches.size(), 1);
+    f.platform.wave.watches.first().started(SoundOutput{QStringLiteral("Built-in Audio"), true, 100});
+    const QList<TWarning*> warnings = topLevel<TWarning>();
+    const QList<TMsgOut*> messages = topLevel<TMsgOut>();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(warnings.first()->findChild<QLabel*>("lblWarn")->text(),
+             QStringLiteral("The sound output \"Built-in Audio\" is muted: this alarm cannot be heard."));
+    // The message window keeps raising itself: a warning beneath it would never be read.
+    QVERIFY(!warnings.first()->frameGeometry().intersects(messages.first()->frameGeometry()));
 }
 
 void TestTfrmMainTrigger::commandHandedToRunner_data()
