@@ -2,6 +2,7 @@
 
 #include "core/programinfo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -31,7 +32,8 @@ bool copyTree(const QString& from, const QString& to, QString* error)
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         QFile file(source);
         if (!QDir().mkpath(QFileInfo(target).path()) || !file.copy(target)) {
-            *error = QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, file.errorString());
+            *error = QCoreApplication::translate("ProgramFolder", "Cannot copy %1 to %2: %3")
+                         .arg(source, target, file.errorString());
             return false;
         }
         QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
@@ -70,10 +72,11 @@ std::optional<QString> chooseProgramFolder(const QString& executableDir, const Q
         (QDir().mkpath(dataHome) && (installed ? createFilled(folder, sharedDir, &reason) : QDir().mkpath(folder)));
     if (made && takesNewFiles(folder))
         return folder;
-    *error =
-        QStringLiteral("%1 keeps your alarm list and songs in the folder %2, but cannot "
-                       "create it or write in it%3. Nothing was changed. Make the folder writable "
-                       "and start the program again.")
-            .arg(ProgramInfo::name(), QDir::toNativeSeparators(folder), reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+    *error = QCoreApplication::translate("ProgramFolder",
+                                         "%1 keeps your alarm list and songs in the folder %2, but cannot "
+                                         "create it or write in it%3. Nothing was changed. Make the folder writable "
+                                         "and start the program again.")
+                 .arg(ProgramInfo::name(), QDir::toNativeSeparators(folder),
+                      reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
     return std::nullopt;
 }

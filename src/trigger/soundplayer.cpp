@@ -3,11 +3,17 @@
 #include "core/vocabulary.h"
 #include "trigger/speakerrepeat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 const QString waveExtension = QStringLiteral(".wav");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("SoundText", text);
+}
 } // namespace
 
 int speakerTuneFor(const QString& song)
@@ -86,11 +92,12 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
             return;
         }
         // Nothing to play: the empty path below only stops a wave that may be sounding.
-        warning = SoundText::noSong;
+        warning = translated(SoundText::noSong);
     } else {
         wavePath = findSongFile(programDir, song);
         if (wavePath.isEmpty()) {
-            warning = song.isEmpty() ? SoundText::noSong : song + waveExtension + SoundText::notFound;
+            warning =
+                song.isEmpty() ? translated(SoundText::noSong) : song + waveExtension + translated(SoundText::notFound);
             // Played all the same: the player sounds its default for a missing file.
             wavePath = programDir + song + waveExtension;
         }
@@ -109,7 +116,7 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
     if (played || (options.swapToSpeaker && playFallbackTune(playTimes)))
         return;
     if (options.showErrorMessage)
-        m_showWarning(SoundText::busy, Warning::Busy);
+        m_showWarning(translated(SoundText::busy), Warning::Busy);
 }
 
 bool SoundPlayer::playFallbackTune(const QString& playTimes)
