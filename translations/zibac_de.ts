@@ -266,6 +266,7 @@
     <name>EventsFile</name>
     <message>
         <source>open</source>
+        <extracomment>What was being done to a file, the %1 of &quot;Error occurred when trying to %1 %2&quot;.</extracomment>
         <translation>öffnen</translation>
     </message>
     <message>
@@ -282,10 +283,12 @@
     </message>
     <message>
         <source>Data </source>
+        <extracomment>Starts a line of the load report: &quot;Data 3, Time&quot;, the number of the bad line and the field.</extracomment>
         <translation>Eintrag </translation>
     </message>
     <message>
         <source>Error occurred when trying to %1 %2</source>
+        <extracomment>%1: open, read or write; %2: the file.</extracomment>
         <translation>Fehler beim Versuch, %2 zu %1</translation>
     </message>
     <message>
@@ -350,6 +353,7 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
     <name>Firing</name>
     <message>
         <source> at </source>
+        <extracomment>Between an alarm&apos;s message and its time of day.</extracomment>
         <translation> um </translation>
     </message>
 </context>
@@ -417,6 +421,7 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
     </message>
     <message>
         <source> not found. Play no sound.</source>
+        <extracomment>After the file name of the song.</extracomment>
         <translation> nicht gefunden. Es wird kein Klang gespielt.</translation>
     </message>
     <message>
@@ -788,6 +793,7 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
     </message>
     <message>
         <source>For the first initial setting, </source>
+        <extracomment>The program&apos;s title comes between the two parts of the first start&apos;s prompt.</extracomment>
         <translation>Für die erste Einrichtung legt </translation>
     </message>
     <message>
@@ -856,6 +862,7 @@ Bitte geben Sie einen neuen Dateinamen ein:</translation>
     <name>ZibApplication</name>
     <message>
         <source> is already running.</source>
+        <extracomment>After the program&apos;s name.</extracomment>
         <translation> läuft bereits.</translation>
     </message>
 </context>

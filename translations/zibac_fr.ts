@@ -266,6 +266,7 @@
     <name>EventsFile</name>
     <message>
         <source>open</source>
+        <extracomment>What was being done to a file, the %1 of &quot;Error occurred when trying to %1 %2&quot;.</extracomment>
         <translation>ouvrir</translation>
     </message>
     <message>
@@ -282,10 +283,12 @@
     </message>
     <message>
         <source>Data </source>
+        <extracomment>Starts a line of the load report: &quot;Data 3, Time&quot;, the number of the bad line and the field.</extracomment>
         <translation>Entrée </translation>
     </message>
     <message>
         <source>Error occurred when trying to %1 %2</source>
+        <extracomment>%1: open, read or write; %2: the file.</extracomment>
         <translation>Une erreur est survenue en essayant de faire : %1 %2</translation>
     </message>
     <message>
@@ -350,6 +353,7 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
     <name>Firing</name>
     <message>
         <source> at </source>
+        <extracomment>Between an alarm&apos;s message and its time of day.</extracomment>
         <translation> à </translation>
     </message>
 </context>
@@ -417,6 +421,7 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
     </message>
     <message>
         <source> not found. Play no sound.</source>
+        <extracomment>After the file name of the song.</extracomment>
         <translation> introuvable. Aucun son ne sera joué.</translation>
     </message>
     <message>
@@ -788,6 +793,7 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
     </message>
     <message>
         <source>For the first initial setting, </source>
+        <extracomment>The program&apos;s title comes between the two parts of the first start&apos;s prompt.</extracomment>
         <translation>Pour la première configuration, </translation>
     </message>
     <message>
@@ -856,6 +862,7 @@ Veuillez saisir un nouveau nom de fichier :</translation>
     <name>ZibApplication</name>
     <message>
         <source> is already running.</source>
+        <extracomment>After the program&apos;s name.</extracomment>
         <translation> est déjà lancé.</translation>
     </message>
 </context>

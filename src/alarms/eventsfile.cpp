@@ -28,6 +28,7 @@ QString translated(const char* source)
 
 const QString crLf = QStringLiteral("\r\n");
 // What was being done to the file, by FileResult::Failure.
+//: What was being done to a file, the %1 of "Error occurred when trying to %1 %2".
 const char* const fileActions[] = {nullptr, nullptr, QT_TRANSLATE_NOOP("EventsFile", "open"),
                                    QT_TRANSLATE_NOOP("EventsFile", "read"), QT_TRANSLATE_NOOP("EventsFile", "write")};
 const char* const notRegularFile = QT_TRANSLATE_NOOP("EventsFile", "Not a regular file");
@@ -113,12 +114,14 @@ private:
 
 void appendReport(QString& report, int lineNumber, LineCheck check)
 {
+    //: Starts a line of the load report: "Data 3, Time", the number of the bad line and the field.
     report += QCoreApplication::translate("EventsFile", "Data ") + QString::number(lineNumber) + QStringLiteral(", ") +
               lineCheckName(check) + crLf;
 }
 
 QString fileErrorMessage(const char* action, const QString& name, const QString& platformText)
 {
+    //: %1: open, read or write; %2: the file.
     return QCoreApplication::translate("EventsFile", "Error occurred when trying to %1 %2")
                .arg(translated(action), name) +
            crLf + QCoreApplication::translate("EventsFile", "Error # ") + platformText;

@@ -39,6 +39,7 @@ QString TfrmMain::GetAlarmEventsFileName()
         m_eventsFileName = stored;
         return {};
     }
+    //: The program's title comes between the two parts of the first start's prompt.
     const QString prompt = tr("For the first initial setting, ") + ProgramInfo::title() +
                            tr(" will create a new file to store alarm events.\r\n\r\n"
                               "Please input a new filename :");

@@ -25,6 +25,7 @@ ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
 {
     if (!lock.acquire()) {
         m_services.dialogs->beep();
+        //: After the program's name.
         m_services.dialogs->inform(ProgramInfo::name() + tr(" is already running."));
         return StartResult::AlreadyRunning;
     }

@@ -7,6 +7,7 @@
 
 QString alarmMessageText(const QString& message, const QString& time24, const DateFormats& formats)
 {
+    //: Between an alarm's message and its time of day.
     return message + QCoreApplication::translate("Firing", " at ") + formats.displayTime(time24);
 }
 
