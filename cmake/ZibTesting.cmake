@@ -9,7 +9,7 @@ function(zib_add_test)
         set(T_TIMEOUT 120)
     endif()
     set_tests_properties(${T_NAME} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;TZ=UTC;${T_ENV}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8;LANGUAGE=;TZ=UTC;${T_ENV}"
         TIMEOUT ${T_TIMEOUT}
         LABELS "${T_LABELS}")
 endfunction()

@@ -9,13 +9,16 @@
 set -euo pipefail
 
 # Fonts for the windows; the X11, Wayland, offscreen and JPEG platform plugins; the sound
-# server's client library; the sound file decoder.
+# server's client library; the sound file decoder; Qt's own catalogues (standard buttons and
+# dialogs in the user's language).
 run=(
-    libqt6widgets6 libpulse0 libsndfile1 qt6-wayland fonts-dejavu-core
+    libqt6widgets6 libpulse0 libsndfile1 qt6-wayland fonts-dejavu-core qt6-translations-l10n
 )
 build=(
     g++ cmake ninja-build pkgconf
     qt6-base-dev qt6-svg-dev libsndfile1-dev libpulse-dev
+    # lupdate and lrelease with their CMake functions, for the catalogues
+    qt6-tools-dev qt6-l10n-tools
 )
 test=(
     git ccache
@@ -30,6 +33,8 @@ test=(
     # the same tests through PipeWire's PulseAudio service
     pipewire pipewire-pulse wireplumber
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+    # the German locale that the translated desktop test starts the program in
+    locales
     procps time stress-ng
     # a wall clock that jumps while the monotonic one runs on: nights away, clocks that change
     faketime libfaketime tzdata

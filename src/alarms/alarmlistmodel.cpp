@@ -12,6 +12,20 @@ QString messageListText(const QString& message)
     const auto lineEnd = std::find_if(head.begin(), head.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
     return head.first(lineEnd - head.begin()).toString();
 }
+
+// The sort reads and writes the English captions with their arrows; only what is shown is translated.
+QString shownCaption(const QString& caption)
+{
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("AlarmListModel", "PT"), QT_TRANSLATE_NOOP("AlarmListModel", "Date - Time"),
+        QT_TRANSLATE_NOOP("AlarmListModel", "Schedule"), QT_TRANSLATE_NOOP("AlarmListModel", "Message")};
+    for (const char* name : names) {
+        const QLatin1String english(name);
+        if (caption.startsWith(english))
+            return AlarmListModel::tr(name) + caption.mid(english.size());
+    }
+    return caption;
+}
 } // namespace
 
 AlarmListModel::AlarmListModel(QObject* parent)
@@ -81,7 +95,7 @@ QVariant AlarmListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= ListedColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return m_captions.at(section);
+        return shownCaption(m_captions.at(section));
     if (role == Qt::DecorationRole && section == ColPlayTimes && !m_playTimesHeaderIcon.isNull())
         return m_playTimesHeaderIcon;
     return {};

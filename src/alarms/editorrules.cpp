@@ -2,6 +2,8 @@
 
 #include "core/vocabulary.h"
 
+#include <QCoreApplication>
+
 namespace {
 bool keepsDate(const QString& schedule)
 {
@@ -19,11 +21,11 @@ QString addRefusal(const EditorEntry& entry, const QString& today, const QString
 {
     const QString date = entry.chosenDate.left(10);
     if (date < today)
-        return QStringLiteral("Day was passed.");
+        return QCoreApplication::translate("EditorRules", "Day was passed.");
     if (date == today && entry.time24 < now && entry.schedule == nameOf(Schedule::None))
-        return QStringLiteral("Alarm Time was passed.");
+        return QCoreApplication::translate("EditorRules", "Alarm Time was passed.");
     if (!entry.songSelected)
-        return QStringLiteral("Selected no song! Please select a song to play sound.");
+        return QCoreApplication::translate("EditorRules", "Selected no song! Please select a song to play sound.");
     return {};
 }
 

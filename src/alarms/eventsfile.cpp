@@ -6,6 +6,7 @@
 #include "core/programinfo.h"
 #include "platform/xdg/xdgfolders.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,17 @@
 #include <unistd.h>
 
 namespace {
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("EventsFile", source);
+}
+
 const QString crLf = QStringLiteral("\r\n");
-const QString notRegularFile = QStringLiteral("Not a regular file");
+// What was being done to the file, by FileResult::Failure.
+//: What was being done to a file, the %1 of "Error occurred when trying to %1 %2".
+const char* const fileActions[] = {nullptr, nullptr, QT_TRANSLATE_NOOP("EventsFile", "open"),
+                                   QT_TRANSLATE_NOOP("EventsFile", "read"), QT_TRANSLATE_NOOP("EventsFile", "write")};
+const char* const notRegularFile = QT_TRANSLATE_NOOP("EventsFile", "Not a regular file");
 const QByteArray journalMagic = "ZIBAC SAVE JOURNAL 1\n";
 
 // Files hold few distinct dates and times: format each once per load. Keys are the digits of the
@@ -105,28 +115,31 @@ private:
 
 void appendReport(QString& report, int lineNumber, LineCheck check)
 {
-    report +=
-        QStringLiteral("Data ") + QString::number(lineNumber) + QStringLiteral(", ") + lineCheckName(check) + crLf;
+    //: Starts a line of the load report: "Data 3, Time", the number of the bad line and the field.
+    report += QCoreApplication::translate("EventsFile", "Data ") + QString::number(lineNumber) + QStringLiteral(", ") +
+              lineCheckName(check) + crLf;
 }
 
-QString fileErrorMessage(const QString& action, const QString& name, const QString& platformText)
+QString fileErrorMessage(const char* action, const QString& name, const QString& platformText)
 {
-    return QStringLiteral("Error occurred when trying to ") + action + u' ' + name + crLf + QStringLiteral("Error # ") +
-           platformText;
+    //: %1: open, read or write; %2: the file.
+    return QCoreApplication::translate("EventsFile", "Error occurred when trying to %1 %2")
+               .arg(translated(action), name) +
+           crLf + QCoreApplication::translate("EventsFile", "Error # ") + platformText;
 }
 
 FileResult failed(FileResult::Failure failure, const QString& path, const QString& error)
 {
-    static const QString actions[] = {{}, {}, QStringLiteral("open"), QStringLiteral("read"), QStringLiteral("write")};
     FileResult result;
     result.ok = false;
     result.failure = failure;
     result.path = path;
     result.error = error;
     if (failure == FileResult::Failure::SourceMissing)
-        result.messages << QStringLiteral("Source file not found when trying to copy ") + path;
+        result.messages << QCoreApplication::translate("EventsFile", "Source file not found when trying to copy ") +
+                               path;
     else
-        result.messages << fileErrorMessage(actions[static_cast<int>(failure)], path, error);
+        result.messages << fileErrorMessage(fileActions[static_cast<int>(failure)], path, error);
     return result;
 }
 
@@ -233,7 +246,7 @@ FileResult writeEventsBytes(const QString& path, const QByteArray& bytes, const 
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (info.exists() && !info.isFile())
-        return failed(FileResult::Failure::OpenFailed, name, notRegularFile);
+        return failed(FileResult::Failure::OpenFailed, name, translated(notRegularFile));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (info.isFile())
@@ -303,7 +316,7 @@ EventsLoadResult readEventsFile(const QString& path, const EventsLoadContext& co
         result.error = error;
         return result;
     };
-    const QString tooLarge = QStringLiteral("File is larger than 64 MB");
+    const QString tooLarge = QCoreApplication::translate("EventsFile", "File is larger than 64 MB");
     // A FIFO or a device would block the start for good or read without end: never open one.
     const QFileInfo info(path);
     if (!info.exists())
@@ -440,7 +453,8 @@ FileResult copyFileData(const QString& source, const QString& destination)
     if (!in.open(QIODevice::ReadOnly))
         return failed(FileResult::Failure::OpenFailed, source, in.errorString());
     if (isSameFile(source, destination))
-        return failed(FileResult::Failure::OpenFailed, destination, QStringLiteral("It is the file being copied"));
+        return failed(FileResult::Failure::OpenFailed, destination,
+                      QCoreApplication::translate("EventsFile", "It is the file being copied"));
     // The old backup stays whole until the new one is.
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -479,21 +493,24 @@ QString previousVersionName(const QString& eventsPath)
 
 QString loadReportMessage(const QString& backupName, const QString& report)
 {
-    return QStringLiteral("Message from ") + ProgramInfo::title() +
-           QStringLiteral("\r\n\r\nError found when loading alarm events to list!"
-                          "\r\n\r\nBefore proceeding, please check those incorrect data in file and all alarm events "
-                          "which were not loaded in list. A backup file [") +
-           backupName + QStringLiteral("] was created.") +
-           QStringLiteral("Change the name of backup file to keep important data if ") + QStringLiteral("need.") +
-           QStringLiteral("\r\n\r\n") + QStringLiteral("Below is the information :") + crLf + report;
+    return QCoreApplication::translate("EventsFile", "Message from ") + ProgramInfo::title() +
+           QCoreApplication::translate(
+               "EventsFile",
+               "\r\n\r\nError found when loading alarm events to list!"
+               "\r\n\r\nBefore proceeding, please check those incorrect data in file and all alarm events "
+               "which were not loaded in list. A backup file [") +
+           backupName + QCoreApplication::translate("EventsFile", "] was created.") +
+           QCoreApplication::translate("EventsFile", "Change the name of backup file to keep important data if need.") +
+           QStringLiteral("\r\n\r\n") + QCoreApplication::translate("EventsFile", "Below is the information :") + crLf +
+           report;
 }
 
 QString openErrorMessage(const QString& name, const QString& platformText)
 {
-    return fileErrorMessage(QStringLiteral("open"), name, platformText);
+    return fileErrorMessage(fileActions[static_cast<int>(FileResult::Failure::OpenFailed)], name, platformText);
 }
 
 QString corruptedFileMessage(const QString& name)
 {
-    return name + QStringLiteral(" is corrupted. Fail to load alarm ") + QStringLiteral("events.");
+    return name + QCoreApplication::translate("EventsFile", " is corrupted. Fail to load alarm events.");
 }

@@ -1,5 +1,7 @@
 #include "alarms/timegrid.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString am = QStringLiteral("AM");
 const QString pm = QStringLiteral("PM");
@@ -121,13 +123,13 @@ int wrappedPosition(int position, const Range& range, bool up)
 QString cellsError(const TimeGridCells& cells)
 {
     if (!isNumberInRange(cells[Hour], 1, 12))
-        return QStringLiteral("Invalid input : hour");
+        return QCoreApplication::translate("TimeGrid", "Invalid input : hour");
     if (!isNumberInRange(cells[Minute], 0, 59))
-        return QStringLiteral("Invalid input : minute");
+        return QCoreApplication::translate("TimeGrid", "Invalid input : minute");
     if (!isNumberInRange(cells[Second], 0, 59))
-        return QStringLiteral("Invalid input : second");
+        return QCoreApplication::translate("TimeGrid", "Invalid input : second");
     if (cells[Marker] != am && cells[Marker] != pm)
-        return QStringLiteral("Invalid input : not AM or PM found [unexpected error]!");
+        return QCoreApplication::translate("TimeGrid", "Invalid input : not AM or PM found [unexpected error]!");
     return {};
 }
 } // namespace TimeGrid

@@ -1,5 +1,6 @@
 #include "app/eventsfilename.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -23,5 +24,6 @@ QString badFileNameCharactersMessage()
     QStringList chars;
     for (const QChar c : forbidden)
         chars.append(QString(c));
-    return QStringLiteral("Filename may not include below characters.\r\n") + chars.join(QLatin1Char(' '));
+    return QCoreApplication::translate("EventsFileName", "Filename may not include below characters.\r\n") +
+           chars.join(QLatin1Char(' '));
 }

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/programfolderstart.h"
+#include "app/translations.h"
 #include "app/zibapplication.h"
 #include "core/programinfo.h"
 #include "core/settingvalues.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -30,7 +32,9 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto answer = answerCommandLine(arguments)) {
+    Translations translations;
+    translations.load(QLocale::system().uiLanguages());
+    if (const auto answer = answerCommandLine(arguments, &translations)) {
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -42,6 +46,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    translations.install();
     QApplication::setApplicationName(ProgramInfo::title());
     QApplication::setDesktopFileName(ProgramInfo::applicationId());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zibac-256.png")));

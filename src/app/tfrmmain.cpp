@@ -89,7 +89,7 @@ void TfrmMain::createControls()
     m_chimeBox = new ChimeBox(*m_services.clock);
     m_songBox = new SongBox(m_programDir, m_chimeBox, central);
 
-    btnExit = named(new QPushButton(QStringLiteral("&Exit"), central), "btnExit", QStringLiteral("Exit"));
+    btnExit = named(new QPushButton(tr("&Exit"), central), "btnExit", tr("Exit"));
 
     MainTimer = new QTimer(this);
     MainTimer->setObjectName(QStringLiteral("MainTimer"));
@@ -103,15 +103,15 @@ void TfrmMain::createMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    mShow = bar->addAction(QStringLiteral("Sh&ow"));
+    mShow = bar->addAction(tr("Sh&ow"));
     mShow->setObjectName(QStringLiteral("mShow"));
-    mnuSettings = bar->addAction(QStringLiteral("&Settings"));
+    mnuSettings = bar->addAction(tr("&Settings"));
     mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mHelp"));
-    smACHelp = help->addAction(QStringLiteral("Alarm Clock Help"));
+    smACHelp = help->addAction(tr("Alarm Clock Help"));
     smACHelp->setObjectName(QStringLiteral("smACHelp"));
-    smAbout = help->addAction(QStringLiteral("About"));
+    smAbout = help->addAction(tr("About"));
     smAbout->setObjectName(QStringLiteral("smAbout"));
 }
 
@@ -221,12 +221,12 @@ void TfrmMain::smACHelpClick()
     const QString path = m_programDir + QStringLiteral("help") + QDir::separator() + QStringLiteral("achelp.htm");
     if (!QFileInfo::exists(path)) {
         m_services.dialogs->beep();
-        m_services.dialogs->inform(QStringLiteral("Help file not found. Visit Zib's home page to download one."), this);
+        m_services.dialogs->inform(tr("Help file not found. Visit Zib's home page to download one."), this);
         return;
     }
     if (!m_services.shell->open(QUrl::fromLocalFile(path))) {
-        m_services.dialogs->refuse(QStringLiteral("This file extension(.htm or .html) is not associated with any "
-                                                  "application! Failing to open file."),
+        m_services.dialogs->refuse(tr("This file extension(.htm or .html) is not associated with any "
+                                      "application! Failing to open file."),
                                    this);
     }
 }

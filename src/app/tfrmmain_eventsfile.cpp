@@ -12,18 +12,11 @@
 
 #include <QFileInfo>
 
-namespace {
-QString openErrorText(const QString& fileName, const QString& error)
-{
-    return QStringLiteral("Error occurred when trying to open ") + fileName + QStringLiteral("\r\nError # ") + error;
-}
-} // namespace
-
 bool TfrmMain::SaveAlarmEvents()
 {
     const FileResult result = writeEventsFile(eventsFilePath(), m_alarms->events());
     if (!result.ok)
-        m_services.dialogs->message(openErrorText(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
+        m_services.dialogs->message(openErrorMessage(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
     return result.ok;
 }
 
@@ -38,10 +31,9 @@ void TfrmMain::LoadAlarmEvents()
     EventsLoadResult loaded = readEventsFile(eventsFilePath(), loadContext(LastCheckDate, LastCheckTime));
 
     if (loaded.status == EventsLoadResult::Status::OpenFailed) {
-        m_services.dialogs->message(openErrorText(m_eventsFileName, loaded.error), Dialogs::Icon::Error, {}, this);
+        m_services.dialogs->message(openErrorMessage(m_eventsFileName, loaded.error), Dialogs::Icon::Error, {}, this);
     } else if (loaded.corrupted) {
-        m_services.dialogs->message(m_eventsFileName + QStringLiteral(" is corrupted. Fail to load alarm events."),
-                                    Dialogs::Icon::Error, {}, this);
+        m_services.dialogs->message(corruptedFileMessage(m_eventsFileName), Dialogs::Icon::Error, {}, this);
     }
     m_alarms->replaceAll(std::move(loaded.events));
 
@@ -78,7 +70,7 @@ void TfrmMain::completeInterruptedSave()
 {
     const FileResult result = finishInterruptedSave(eventsFilePath());
     if (!result.ok)
-        m_services.dialogs->message(openErrorText(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
+        m_services.dialogs->message(openErrorMessage(m_eventsFileName, result.error), Dialogs::Icon::Error, {}, this);
 }
 
 bool TfrmMain::CopyFileData(const QString& source, const QString& destination)

@@ -34,7 +34,7 @@ void TfrmMain::sbLoadClick()
 void TfrmMain::btnSaveClick()
 {
     if (SaveAlarmEvents())
-        m_services.dialogs->inform(QStringLiteral("Data has been saved."), this);
+        m_services.dialogs->inform(tr("Data has been saved."), this);
 }
 
 void TfrmMain::btnDeleteClick()

@@ -23,8 +23,7 @@ bool TfrmMain::finishStartup()
     });
     if (GetAlarmEventsFileName() == QStringLiteral("Quit")) {
         m_services.dialogs->beep();
-        m_services.dialogs->inform(
-            QStringLiteral("Received empty string or Cancel command. This will end the program"));
+        m_services.dialogs->inform(tr("Received empty string or Cancel command. This will end the program"));
         return false;
     }
     completeInterruptedSave();
@@ -41,9 +40,10 @@ QString TfrmMain::GetAlarmEventsFileName()
         m_eventsFileName = stored;
         return {};
     }
-    const QString prompt = QStringLiteral("For the first initial setting, ") + ProgramInfo::title() +
-                           QStringLiteral(" will create a new file to store alarm events.\r\n\r\n"
-                                          "Please input a new filename :");
+    //: The program's title comes between the two parts of the first start's prompt.
+    const QString prompt = tr("For the first initial setting, ") + ProgramInfo::title() +
+                           tr(" will create a new file to store alarm events.\r\n\r\n"
+                              "Please input a new filename :");
     for (;;) {
         const QString answer = m_services.dialogs->input(ProgramInfo::title(), prompt, QString()).value_or(QString());
         switch (checkEventsFileName(answer)) {
@@ -57,7 +57,7 @@ QString TfrmMain::GetAlarmEventsFileName()
         }
         m_eventsFileName = eventsFileNameFor(answer);
         if (QFileInfo::exists(eventsFilePath())) {
-            m_services.dialogs->inform(QStringLiteral("File already exists. Please input a new filename"));
+            m_services.dialogs->inform(tr("File already exists. Please input a new filename"));
             continue;
         }
         if (!SaveAlarmEvents())
@@ -70,7 +70,8 @@ QString TfrmMain::GetAlarmEventsFileName()
 void TfrmMain::ApplicationActivate()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->windowTitle().contains(QStringLiteral("Message")) || !window->windowHandle())
+        if (!(window->windowTitle().contains(QStringLiteral("Message")) || window->inherits("TInputMsg")) ||
+            !window->windowHandle())
             continue;
         window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, false);
         window->raise();

@@ -124,8 +124,7 @@ void TfrmMain::trayIconMissing()
     // Left ticked, the box would bring the message back at every start.
     m_setup.dropIconInTray();
     show();
-    m_services.dialogs->inform(
-        QStringLiteral("No notification area was found: the program runs without its tray icon."), this);
+    m_services.dialogs->inform(tr("No notification area was found: the program runs without its tray icon."), this);
 }
 
 void TfrmMain::trayIconSwitched(bool on)

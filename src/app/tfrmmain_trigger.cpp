@@ -127,9 +127,8 @@ void TfrmMain::RunApplication(const QString& command)
 {
     if (m_services.commands->start(command))
         return;
-    m_services.dialogs->message(
-        QStringLiteral("Failing to run application. Please check the path and filename are correct."),
-        Dialogs::Icon::Error, QStringLiteral("Error"), this);
+    m_services.dialogs->message(tr("Failing to run application. Please check the path and filename are correct."),
+                                Dialogs::Icon::Error, QStringLiteral("Error"), this);
 }
 
 void TfrmMain::PlaySound(const QString& playTimes, const QString& song)

@@ -25,7 +25,8 @@ ZibApplication::StartResult ZibApplication::start(InstanceLock& lock)
 {
     if (!lock.acquire()) {
         m_services.dialogs->beep();
-        m_services.dialogs->inform(ProgramInfo::name() + QStringLiteral(" is already running."));
+        //: After the program's name.
+        m_services.dialogs->inform(ProgramInfo::name() + tr(" is already running."));
         return StartResult::AlreadyRunning;
     }
     m_clock = std::make_unique<TSmallClock>(m_services, m_settings);

@@ -2,16 +2,35 @@
 
 #include "core/settingvalues.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace ClockTexts {
 
 namespace {
-const std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const std::array<const char*, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const std::array<const char*, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                              "Thursday", "Friday", "Saturday"};
+const std::array<const char*, 12> kMonths = {
+    QT_TRANSLATE_NOOP("ClockTexts", "Jan"), QT_TRANSLATE_NOOP("ClockTexts", "Feb"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Mar"), QT_TRANSLATE_NOOP("ClockTexts", "Apr"),
+    QT_TRANSLATE_NOOP("ClockTexts", "May"), QT_TRANSLATE_NOOP("ClockTexts", "Jun"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Jul"), QT_TRANSLATE_NOOP("ClockTexts", "Aug"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Sep"), QT_TRANSLATE_NOOP("ClockTexts", "Oct"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Nov"), QT_TRANSLATE_NOOP("ClockTexts", "Dec")};
+const std::array<const char*, 7> kDays = {
+    QT_TRANSLATE_NOOP("ClockTexts", "Sun"), QT_TRANSLATE_NOOP("ClockTexts", "Mon"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Tue"), QT_TRANSLATE_NOOP("ClockTexts", "Wed"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Thu"), QT_TRANSLATE_NOOP("ClockTexts", "Fri"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Sat")};
+const std::array<const char*, 7> kDayNames = {
+    QT_TRANSLATE_NOOP("ClockTexts", "Sunday"),   QT_TRANSLATE_NOOP("ClockTexts", "Monday"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Tuesday"),  QT_TRANSLATE_NOOP("ClockTexts", "Wednesday"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Thursday"), QT_TRANSLATE_NOOP("ClockTexts", "Friday"),
+    QT_TRANSLATE_NOOP("ClockTexts", "Saturday")};
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ClockTexts", text);
+}
 
 QString twoDigits(int n)
 {
@@ -19,7 +38,7 @@ QString twoDigits(int n)
 }
 QString month(const QDate& date)
 {
-    return QLatin1String(kMonths[size_t(date.month() - 1)]);
+    return translated(kMonths[size_t(date.month() - 1)]);
 }
 } // namespace
 
@@ -32,13 +51,13 @@ QString weekdayName(int weekdayNumber)
 {
     if (weekdayNumber < 1 || weekdayNumber > 7)
         return {};
-    return QLatin1String(kDayNames[size_t(weekdayNumber - 1)]);
+    return translated(kDayNames[size_t(weekdayNumber - 1)]);
 }
 
 QString fullDate(const QDate& date)
 {
     return QStringLiteral("%1. %2 %3 %4")
-        .arg(QLatin1String(kDays[size_t(weekdayNumber(date) - 1)]))
+        .arg(translated(kDays[size_t(weekdayNumber(date) - 1)]))
         .arg(date.day())
         .arg(month(date))
         .arg(date.year());

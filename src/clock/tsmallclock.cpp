@@ -41,7 +41,7 @@ TSmallClock::TSmallClock(const PlatformServices& services, SettingsService& sett
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("TSmallClock"));
-    setWindowTitle(QStringLiteral("Clock"));
+    setWindowTitle(tr("Clock"));
     createControls();
     createMenu();
     FormCreate();
@@ -51,13 +51,13 @@ TSmallClock::~TSmallClock() = default;
 
 void TSmallClock::createControls()
 {
-    imgBackground = named(new QLabel(this), "imgBackground", QStringLiteral("Clock face"));
+    imgBackground = named(new QLabel(this), "imgBackground", tr("Clock face"));
     const QPixmap face(QStringLiteral(":/icons/clockface.png"));
     imgBackground->setPixmap(face);
     imgBackground->setGeometry(QRect(QPoint(0, 0), face.isNull() ? QSize(153, 17) : face.size()));
     imgBackground->setMouseTracking(true);
 
-    lblDT = named(new TLabel3D(this), "lblDT", QStringLiteral("Time"));
+    lblDT = named(new TLabel3D(this), "lblDT", tr("Time"));
     lblDT->setAutoSize(false);
     lblDT->setGeometry(16, 1, kTimeWidth, 16);
     lblDT->setAlignment(Qt::AlignCenter);
@@ -69,7 +69,7 @@ void TSmallClock::createControls()
     lblDT->setShift(1);
     lblDT->setMouseTracking(true);
 
-    lblDate = named(new TLabel3D(this), "lblDate", QStringLiteral("Date"));
+    lblDate = named(new TLabel3D(this), "lblDate", tr("Date"));
     lblDate->setAutoSize(false);
     lblDate->setGeometry(104, 1, 39, 14);
     lblDate->setTransparent(true);
@@ -83,9 +83,9 @@ void TSmallClock::createControls()
     lblDate->hide();
 
     // The hot areas lie over the ends of the face, above the labels.
-    lblLeft = named(new QLabel(this), "lblLeft", QStringLiteral("Clock menu"));
+    lblLeft = named(new QLabel(this), "lblLeft", tr("Clock menu"));
     lblLeft->setGeometry(0, 1, kHotAreaWidth, 16);
-    lblRight = named(new QLabel(this), "lblRight", QStringLiteral("Hide clock"));
+    lblRight = named(new QLabel(this), "lblRight", tr("Hide clock"));
     lblRight->setGeometry(imgBackground->width() - 12, 1, kHotAreaWidth, 16);
 
     imgCaption = named(new QLabel(this), "imgCaption", ProgramInfo::title());
@@ -112,24 +112,24 @@ void TSmallClock::createMenu()
         connect(item, &QAction::triggered, this, handler);
         return item;
     };
-    m24hour = checkItem(QStringLiteral("24 hour"), "m24hour", &TSmallClock::m24hourClick);
-    mEnabledSec = checkItem(QStringLiteral("Enabled Second"), "mEnabledSec", &TSmallClock::mEnabledSecClick);
+    m24hour = checkItem(tr("24 hour"), "m24hour", &TSmallClock::m24hourClick);
+    mEnabledSec = checkItem(tr("Enabled Second"), "mEnabledSec", &TSmallClock::mEnabledSecClick);
     mEnabledSec->setChecked(true);
-    mSize = popClock->addMenu(QStringLiteral("Size"));
+    mSize = popClock->addMenu(tr("Size"));
     mSize->setObjectName(QStringLiteral("mSize"));
     for (int size = 8; size <= 12; ++size) {
         QAction* item = mSize->addAction(QString::number(size));
         item->setObjectName(QStringLiteral("sm%1").arg(size));
         connect(item, &QAction::triggered, this, [this, size] { smSizeClick(size); });
     }
-    mShowDate = checkItem(QStringLiteral("Show Date"), "mShowDate", &TSmallClock::mShowDateClick);
-    m3D = checkItem(QStringLiteral("3D"), "m3D", &TSmallClock::m3DClick);
-    mOn = checkItem(QStringLiteral("On"), "mOn", &TSmallClock::mOnClick);
+    mShowDate = checkItem(tr("Show Date"), "mShowDate", &TSmallClock::mShowDateClick);
+    m3D = checkItem(tr("3D"), "m3D", &TSmallClock::m3DClick);
+    mOn = checkItem(tr("On"), "mOn", &TSmallClock::mOnClick);
     popClock->addSeparator();
-    mStop = popClock->addAction(QStringLiteral("Stop"));
+    mStop = popClock->addAction(tr("Stop"));
     mStop->setObjectName(QStringLiteral("mStop"));
     connect(mStop, &QAction::triggered, this, &TSmallClock::mStopClick);
-    mClose = popClock->addAction(QStringLiteral("Close"));
+    mClose = popClock->addAction(tr("Close"));
     mClose->setObjectName(QStringLiteral("mClose"));
     connect(mClose, &QAction::triggered, this, &TSmallClock::mCloseClick);
 }

@@ -1,5 +1,6 @@
 #include "platform/processcommandrunner.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 bool ProcessCommandRunner::start(const QString& commandLine, QString* error)
@@ -7,7 +8,7 @@ bool ProcessCommandRunner::start(const QString& commandLine, QString* error)
     QStringList arguments = QProcess::splitCommand(commandLine);
     if (arguments.isEmpty() || arguments.first().isEmpty()) {
         if (error)
-            *error = QStringLiteral("No program given");
+            *error = QCoreApplication::translate("ProcessCommandRunner", "No program given");
         return false;
     }
     QProcess process;

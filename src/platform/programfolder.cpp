@@ -1,5 +1,6 @@
 #include "platform/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -44,7 +45,8 @@ bool copyFile(const QString& source, const QString& target, QString* error)
 {
     QFile file(source);
     if (!QDir().mkpath(QFileInfo(target).path()) || !file.copy(target)) {
-        *error = QStringLiteral("Cannot copy %1 to %2: %3").arg(source, target, file.errorString());
+        *error = QCoreApplication::translate("ProgramFolder", "Cannot copy %1 to %2: %3")
+                     .arg(source, target, file.errorString());
         return false;
     }
     QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);

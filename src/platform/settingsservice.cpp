@@ -4,6 +4,8 @@
 #include "platform/dialogs.h"
 #include "platform/settingsstore.h"
 
+#include <QCoreApplication>
+
 SettingsService::SettingsService(SettingsStore& store, Dialogs& dialogs)
     : m_store(store)
     , m_dialogs(dialogs)
@@ -18,7 +20,8 @@ bool SettingsService::WriteIniToReg(const QString& name, const QString& value)
 {
     if (m_store.write(name, value))
         return true;
-    m_dialogs.message(QStringLiteral("Failed to set data for '%1'").arg(name), Dialogs::Icon::Error);
+    m_dialogs.message(QCoreApplication::translate("SettingsService", "Failed to set data for '%1'").arg(name),
+                      Dialogs::Icon::Error);
     return false;
 }
 

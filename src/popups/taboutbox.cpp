@@ -13,14 +13,14 @@ TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     // Modal to the main window only: the tray icon must still answer, so that its menu's "About"
     // can bring this box up.
     setWindowModality(Qt::WindowModal);
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setAccessibleName(QStringLiteral("Logo"));
+    imgLogo->setAccessibleName(tr("Logo"));
     imgLogo->setFixedSize(64, 64);
     imgLogo->setScaledContents(true);
     imgLogo->setPixmap(QPixmap(QStringLiteral(":/icons/logo.jpg")));
@@ -37,12 +37,12 @@ TAboutBox::TAboutBox(Dialogs& dialogs, QWidget* owner)
 
     imgMainIcon = new QLabel(this);
     imgMainIcon->setObjectName(QStringLiteral("imgMainIcon"));
-    imgMainIcon->setAccessibleName(QStringLiteral("Program icon"));
+    imgMainIcon->setAccessibleName(tr("Program icon"));
     imgMainIcon->setFixedSize(32, 32);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setAccessibleName(QStringLiteral("OK"));
+    OKButton->setAccessibleName(tr("OK"));
     // Default and cancel at once: Enter presses it, and Esc rejects the dialog, which closes it too.
     OKButton->setDefault(true);
 

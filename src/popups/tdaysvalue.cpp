@@ -19,7 +19,7 @@ TDaysValue::TDaysValue(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TDaysValue"));
-    setWindowTitle(QStringLiteral("Show Days"));
+    setWindowTitle(tr("Show Days"));
     setFont(QFont(QStringLiteral("MS Sans Serif")));
 
     lblDaysAre = new QLabel(this);
@@ -28,11 +28,11 @@ TDaysValue::TDaysValue(QWidget* owner)
     lblDaysAre->setWordWrap(true);
     lblDaysAre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDaysAre->setFixedSize(designPixels(*this, 233), designPixels(*this, 97));
-    lblDaysAre->setAccessibleDescription(QStringLiteral("Days of the month"));
+    lblDaysAre->setAccessibleDescription(tr("Days of the month"));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAccessibleName(QStringLiteral("OK"));
+    btnOK->setAccessibleName(tr("OK"));
     btnOK->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

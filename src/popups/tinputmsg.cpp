@@ -37,7 +37,7 @@ TInputMsg::TInputMsg(SettingsService& settings, QWidget* parent)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("TInputMsg"));
-    setWindowTitle(QStringLiteral("Input Message"));
+    setWindowTitle(tr("Input Message"));
     setModal(true);
     buildMessageBox();
     buildPictureBar();
@@ -68,7 +68,7 @@ void TInputMsg::buildMessageBox()
 {
     mMsgIs = new QPlainTextEdit(this);
     mMsgIs->setObjectName(QStringLiteral("mMsgIs"));
-    mMsgIs->setAccessibleName(QStringLiteral("Message"));
+    mMsgIs->setAccessibleName(tr("Message"));
     mMsgIs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mMsgIs->setMinimumSize(200, 120);
     QFont messageFont = mMsgIs->font();
@@ -80,9 +80,9 @@ void TInputMsg::buildPictureBar()
 {
     ToolBar1 = new QWidget(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Pictures"));
-    btn1 = imageButton("btn1", QStringLiteral(":/icons/bell.png"), QStringLiteral("Bell"), ToolBar1);
-    btn2 = imageButton("btn2", QStringLiteral(":/icons/exclamation.png"), QStringLiteral("Exclamation"), ToolBar1);
+    ToolBar1->setAccessibleName(tr("Pictures"));
+    btn1 = imageButton("btn1", QStringLiteral(":/icons/bell.png"), tr("Bell"), ToolBar1);
+    btn2 = imageButton("btn2", QStringLiteral(":/icons/exclamation.png"), tr("Exclamation"), ToolBar1);
     // At most one picture, and none is allowed.
     auto* pictures = new QButtonGroup(this);
     pictures->setExclusive(false);
@@ -98,23 +98,23 @@ void TInputMsg::buildPictureBar()
 
 void TInputMsg::buildBottomRow()
 {
-    lblFontSize = new QLabel(QStringLiteral("Font Size :"), this);
+    lblFontSize = new QLabel(tr("Font Size :"), this);
     lblFontSize->setObjectName(QStringLiteral("lblFontSize"));
     lblFontSize->setAccessibleName(lblFontSize->text());
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setAccessibleName(QStringLiteral("Font Size"));
+    SpinEdit1->setAccessibleName(tr("Font Size"));
     SpinEdit1->setRange(minFontSize, maxFontSize);
     SpinEdit1->setValue(9);
     lblFontSize->setBuddy(SpinEdit1);
 
-    btnSave = new QPushButton(QStringLiteral("&Add"), this);
+    btnSave = new QPushButton(tr("&Add"), this);
     btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSave->setAccessibleName(QStringLiteral("Add"));
+    btnSave->setAccessibleName(tr("Add"));
     btnSave->setAutoDefault(false);
-    btnAbandon = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnAbandon = new QPushButton(tr("&Cancel"), this);
     btnAbandon->setObjectName(QStringLiteral("btnAbandon"));
-    btnAbandon->setAccessibleName(QStringLiteral("Cancel"));
+    btnAbandon->setAccessibleName(tr("Cancel"));
     btnAbandon->setAutoDefault(false);
 }
 

@@ -64,38 +64,38 @@ void TMsgOut::buildControls()
 {
     mMsg = new QPlainTextEdit(this);
     mMsg->setObjectName(QStringLiteral("mMsg"));
-    mMsg->setAccessibleName(QStringLiteral("Message"));
+    mMsg->setAccessibleName(tr("Message"));
     mMsg->setReadOnly(true);
     mMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     imgMe = new QLabel(this);
     imgMe->setObjectName(QStringLiteral("imgMe"));
-    imgMe->setAccessibleName(QStringLiteral("Picture"));
+    imgMe->setAccessibleName(tr("Picture"));
     imgMe->setFixedSize(32, 32);
     imgMe->setScaledContents(true);
 
-    lblRemind = new QLabel(QStringLiteral("Remind me"), this);
+    lblRemind = new QLabel(tr("Remind me"), this);
     lblRemind->setObjectName(QStringLiteral("lblRemind"));
     lblRemind->setAccessibleName(lblRemind->text());
 
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setAccessibleName(QStringLiteral("Remind me"));
+    SpinEdit1->setAccessibleName(tr("Remind me"));
     SpinEdit1->setRange(0, 99);
     SpinEdit1->setValue(0);
     lblRemind->setBuddy(SpinEdit1);
 
-    lblMins = new QLabel(QStringLiteral("Min(s)"), this);
+    lblMins = new QLabel(tr("Min(s)"), this);
     lblMins->setObjectName(QStringLiteral("lblMins"));
     lblMins->setAccessibleName(lblMins->text());
 
     cbPlayTimes = new DropDownComboBox(this);
     cbPlayTimes->setObjectName(QStringLiteral("cbPlayTimes"));
-    cbPlayTimes->setAccessibleName(QStringLiteral("Play times"));
+    cbPlayTimes->setAccessibleName(tr("Play times"));
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAccessibleName(QStringLiteral("OK"));
+    btnOK->setAccessibleName(tr("OK"));
     btnOK->setDefault(true);
     // The style's usual button width would push the window past its 323 pixels on small screens.
     btnOK->setMinimumWidth(60);

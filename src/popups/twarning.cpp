@@ -21,7 +21,7 @@ TWarning::TWarning(QWidget* desktopClock, QWidget* parent)
 
     imgWarn = new QLabel(this);
     imgWarn->setObjectName(QStringLiteral("imgWarn"));
-    imgWarn->setAccessibleName(QStringLiteral("Warning"));
+    imgWarn->setAccessibleName(tr("Warning"));
     imgWarn->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     imgWarn->setFixedSize(32, 32);
 
@@ -32,7 +32,7 @@ TWarning::TWarning(QWidget* desktopClock, QWidget* parent)
     lblWarn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblWarn->setFixedSize(209, 97);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setAccessibleName(btnOK->text());
     btnOK->setDefault(true);

@@ -30,7 +30,8 @@
 
 namespace {
 
-const QString RunEntryFailure = QStringLiteral(
+const char* const RunEntryFailure = QT_TRANSLATE_NOOP(
+    "TSetUp",
     "Fail to update registry. If under Windows NT, only Administrator or Super Users have authorities to execute "
     "this command. Contact System Administrator to have furthur advice.");
 
@@ -82,7 +83,7 @@ TSetUp::TSetUp(const PlatformServices& services, SettingsService& settings, QStr
     , m_dialogFont(QStringLiteral("MS Sans Serif"), 8)
 {
     setObjectName(QStringLiteral("TSetUp"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     buildControls();
     FormCreate();
     connectSaveSteps();
@@ -98,7 +99,7 @@ QStringList TSetUp::datePatterns()
 
 void TSetUp::buildControls()
 {
-    mnuClose = menuBar()->addAction(QStringLiteral("Close"));
+    mnuClose = menuBar()->addAction(tr("Close"));
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
     connect(mnuClose, &QAction::triggered, this, &TSetUp::mnuCloseClick);
 
@@ -110,11 +111,11 @@ void TSetUp::buildControls()
         pcSettings->addTab(page, caption);
         return page;
     };
-    tabSound = addTab(QStringLiteral("tabSound"), QStringLiteral("Sound"));
-    tabAlarm = addTab(QStringLiteral("tabAlarm"), QStringLiteral("Alarm"));
-    tabDate = addTab(QStringLiteral("tabDate"), QStringLiteral("Date"));
-    tabStartup = addTab(QStringLiteral("tabStartup"), QStringLiteral("Startup"));
-    tabScreen = addTab(QStringLiteral("tabScreen"), QStringLiteral("Screen"));
+    tabSound = addTab(QStringLiteral("tabSound"), tr("Sound"));
+    tabAlarm = addTab(QStringLiteral("tabAlarm"), tr("Alarm"));
+    tabDate = addTab(QStringLiteral("tabDate"), tr("Date"));
+    tabStartup = addTab(QStringLiteral("tabStartup"), tr("Startup"));
+    tabScreen = addTab(QStringLiteral("tabScreen"), tr("Screen"));
     buildSoundTab();
     buildAlarmTab();
     buildDateTab();
@@ -132,10 +133,9 @@ void TSetUp::buildControls()
 
 void TSetUp::buildSoundTab()
 {
-    chkSoundOn = checkBox(QStringLiteral("chkSoundOn"), QStringLiteral("Sound on"), true);
-    chkShowErrMsg =
-        checkBox(QStringLiteral("chkShowErrMsg"), QStringLiteral("Show error message if sound cannot be played"), true);
-    chkSwap = checkBox(QStringLiteral("chkSwap"), QStringLiteral("When MCI is busy, use internal speaker"), false);
+    chkSoundOn = checkBox(QStringLiteral("chkSoundOn"), tr("Sound on"), true);
+    chkShowErrMsg = checkBox(QStringLiteral("chkShowErrMsg"), tr("Show error message if sound cannot be played"), true);
+    chkSwap = checkBox(QStringLiteral("chkSwap"), tr("When MCI is busy, use internal speaker"), false);
     auto* soundLayout = new QVBoxLayout(tabSound);
     soundLayout->addWidget(chkSoundOn);
     soundLayout->addWidget(chkShowErrMsg);
@@ -145,8 +145,8 @@ void TSetUp::buildSoundTab()
 
 void TSetUp::buildAlarmTab()
 {
-    chkRemove = checkBox(QStringLiteral("chkRemove"), QStringLiteral("Remove it after executed"), false);
-    const QString chimeCaption = QStringLiteral("Chime checks exact minute instead of elapsed time");
+    chkRemove = checkBox(QStringLiteral("chkRemove"), tr("Remove it after executed"), false);
+    const QString chimeCaption = tr("Chime checks exact minute instead of elapsed time");
     chkChimeAtMin = named(new QCheckBox(chimeCaption), QStringLiteral("chkChimeAtMin"), chimeCaption);
     chkChimeAtMin->hide();
     auto* alarmLayout = new QVBoxLayout(tabAlarm);
@@ -157,8 +157,8 @@ void TSetUp::buildAlarmTab()
 
 void TSetUp::buildDateTab()
 {
-    const QString curFormatCaption = QStringLiteral("Current system date format :");
-    const QString separatorCaption = QStringLiteral("Current system date separator :");
+    const QString curFormatCaption = tr("Current system date format :");
+    const QString separatorCaption = tr("Current system date separator :");
     lblCurFormat = named(new QLabel(curFormatCaption), QStringLiteral("lblCurFormat"), curFormatCaption);
     edCurFormat = readOnlyField(QStringLiteral("edCurFormat"), curFormatCaption);
     lblSeparator = named(new QLabel(separatorCaption), QStringLiteral("lblSeparator"), separatorCaption);
@@ -168,13 +168,12 @@ void TSetUp::buildDateTab()
     edSeparator->setMaximumWidth(edSeparator->fontMetrics().averageCharWidth() * 5);
     lblCurFormat->setBuddy(edCurFormat);
     lblSeparator->setBuddy(edSeparator);
-    chkThisFormat = checkBox(QStringLiteral("chkThisFormat"), QStringLiteral("Use this date format :"), false);
-    cbDateFormat =
-        named(new DropDownComboBox, QStringLiteral("cbDateFormat"), QStringLiteral("Use this date format :"));
+    chkThisFormat = checkBox(QStringLiteral("chkThisFormat"), tr("Use this date format :"), false);
+    cbDateFormat = named(new DropDownComboBox, QStringLiteral("cbDateFormat"), tr("Use this date format :"));
     cbDateFormat->addItems(datePatterns());
-    chkThisSeparator = checkBox(QStringLiteral("chkThisSeparator"), QStringLiteral("Use this separator :"), false);
+    chkThisSeparator = checkBox(QStringLiteral("chkThisSeparator"), tr("Use this separator :"), false);
     chkThisSeparator->setEnabled(false);
-    edThisSeparator = named(new QLineEdit, QStringLiteral("edThisSeparator"), QStringLiteral("Use this separator :"));
+    edThisSeparator = named(new QLineEdit, QStringLiteral("edThisSeparator"), tr("Use this separator :"));
     edThisSeparator->setMaxLength(1);
     edThisSeparator->setMaximumWidth(edSeparator->maximumWidth());
     edThisSeparator->setEnabled(false);
@@ -195,8 +194,8 @@ void TSetUp::buildDateTab()
 
 void TSetUp::buildStartupTab()
 {
-    chkStartup = checkBox(QStringLiteral("chkStartup"), QStringLiteral("Load when Windows starts ( in tray )"), false);
-    chkInTray = checkBox(QStringLiteral("chkInTray"), QStringLiteral("Show icon in tray"), false);
+    chkStartup = checkBox(QStringLiteral("chkStartup"), tr("Load when Windows starts ( in tray )"), false);
+    chkInTray = checkBox(QStringLiteral("chkInTray"), tr("Show icon in tray"), false);
     auto* startupLayout = new QVBoxLayout(tabStartup);
     startupLayout->addWidget(chkStartup);
     startupLayout->addWidget(chkInTray);
@@ -205,17 +204,15 @@ void TSetUp::buildStartupTab()
 
 void TSetUp::buildScreenTab()
 {
-    gbMainList = named(new QGroupBox(QStringLiteral(" Main List ")), QStringLiteral("gbMainList"),
-                       QStringLiteral(" Main List "));
-    edFontName = readOnlyField(QStringLiteral("edFontName"), QStringLiteral("Font name"));
-    edFontSize = readOnlyField(QStringLiteral("edFontSize"), QStringLiteral("Font size"));
-    btnFonts = named(new QPushButton(QStringLiteral("Fonts")), QStringLiteral("btnFonts"), QStringLiteral("Fonts"));
+    gbMainList = named(new QGroupBox(tr(" Main List ")), QStringLiteral("gbMainList"), tr(" Main List "));
+    edFontName = readOnlyField(QStringLiteral("edFontName"), tr("Font name"));
+    edFontSize = readOnlyField(QStringLiteral("edFontSize"), tr("Font size"));
+    btnFonts = named(new QPushButton(tr("Fonts")), QStringLiteral("btnFonts"), tr("Fonts"));
     auto* fontLayout = new QGridLayout(gbMainList);
     fontLayout->addWidget(edFontName, 0, 0);
     fontLayout->addWidget(edFontSize, 0, 1);
     fontLayout->addWidget(btnFonts, 1, 1);
-    btnApplyMisc =
-        named(new QPushButton(QStringLiteral("Apply")), QStringLiteral("btnApplyMisc"), QStringLiteral("Apply"));
+    btnApplyMisc = named(new QPushButton(tr("Apply")), QStringLiteral("btnApplyMisc"), tr("Apply"));
     btnApplyMisc->setDefault(true);
     auto* screenLayout = new QVBoxLayout(tabScreen);
     screenLayout->addWidget(gbMainList);
@@ -463,7 +460,7 @@ bool TSetUp::RemoveRunEntry(const QString& name)
 
 void TSetUp::reportRunEntryFailure()
 {
-    m_services.dialogs->message(RunEntryFailure, Dialogs::Icon::None, ProgramInfo::title(), this);
+    m_services.dialogs->message(tr(RunEntryFailure), Dialogs::Icon::None, ProgramInfo::title(), this);
 }
 
 bool TSetUp::writeFlag(const QString& name, const QCheckBox* box)

@@ -41,18 +41,18 @@ void TForm2::createMenu()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    About1 = menuItem(PopupMenu1, "About1", QStringLiteral("About"));
+    About1 = menuItem(PopupMenu1, "About1", tr("About"));
     separator(PopupMenu1, "N1");
-    QAction* mnuAlarmSet = menuItem(PopupMenu1, "mnuAlarmSet", QStringLiteral("Alarm Set"));
-    mnuShow = menuItem(PopupMenu1, "mnuShow", QStringLiteral("Show"));
-    mnuSettings = menuItem(PopupMenu1, "mnuSettings", QStringLiteral("Settings"));
+    QAction* mnuAlarmSet = menuItem(PopupMenu1, "mnuAlarmSet", tr("Alarm Set"));
+    mnuShow = menuItem(PopupMenu1, "mnuShow", tr("Show"));
+    mnuSettings = menuItem(PopupMenu1, "mnuSettings", tr("Settings"));
     separator(PopupMenu1, "N2");
-    mnuSubHelp = menuItem(PopupMenu1, "mnuSubHelp", QStringLiteral("Help"));
-    QAction* mnuStop = menuItem(PopupMenu1, "mnuStop", QStringLiteral("Stop"));
+    mnuSubHelp = menuItem(PopupMenu1, "mnuSubHelp", tr("Help"));
+    QAction* mnuStop = menuItem(PopupMenu1, "mnuStop", tr("Stop"));
     separator(PopupMenu1, "N3");
-    mnuDisabled = menuItem(PopupMenu1, "mnuDisabled", QStringLiteral("Disabled"));
+    mnuDisabled = menuItem(PopupMenu1, "mnuDisabled", tr("Disabled"));
     mnuDisabled->setCheckable(true);
-    QAction* Remove1 = menuItem(PopupMenu1, "Remove1", QStringLiteral("Remove"));
+    QAction* Remove1 = menuItem(PopupMenu1, "Remove1", tr("Remove"));
 
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm2::menuOpening);
     connect(About1, &QAction::triggered, this, &TForm2::aboutRequested);

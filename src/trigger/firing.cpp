@@ -3,9 +3,12 @@
 #include "alarms/dateformats.h"
 #include "core/vocabulary.h"
 
+#include <QCoreApplication>
+
 QString alarmMessageText(const QString& message, const QString& time24, const DateFormats& formats)
 {
-    return message + QStringLiteral(" at ") + formats.displayTime(time24);
+    //: Between an alarm's message and its time of day.
+    return message + QCoreApplication::translate("Firing", " at ") + formats.displayTime(time24);
 }
 
 bool removeAfterFiring(const QString& schedule, bool removeOption)

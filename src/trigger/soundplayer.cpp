@@ -11,6 +11,11 @@ namespace {
 const QString waveExtension = QStringLiteral(".wav");
 // Below this the loudest channel of an output is too quiet to wake anyone.
 constexpr int AudibleVolumePercent = 10;
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("SoundText", text);
+}
 } // namespace
 
 QString silentOutputWarning(const SoundOutput& output)
@@ -103,11 +108,12 @@ void SoundPlayer::play(const QString& playTimes, const QString& song, const QStr
             return;
         }
         // Nothing to play: the empty path below only stops a wave that may be sounding.
-        warning = SoundText::noSong;
+        warning = translated(SoundText::noSong);
     } else {
         wavePath = findSongFile(programDir, song);
         if (wavePath.isEmpty()) {
-            warning = song.isEmpty() ? SoundText::noSong : song + waveExtension + SoundText::notFound;
+            warning =
+                song.isEmpty() ? translated(SoundText::noSong) : song + waveExtension + translated(SoundText::notFound);
             // Played all the same: the player sounds its default for a missing file.
             wavePath = programDir + song + waveExtension;
         }
@@ -150,7 +156,7 @@ void SoundPlayer::waveUnplayed(const QString& playTimes, const SoundOptions& opt
     if (options.swapToSpeaker && playFallbackTune(playTimes, options))
         return;
     if (options.showErrorMessage)
-        m_showWarning(SoundText::busy, Warning::Busy);
+        m_showWarning(translated(SoundText::busy), Warning::Busy);
 }
 
 void SoundPlayer::startRepeat(int tune, const SoundOptions& options)
@@ -166,7 +172,7 @@ void SoundPlayer::repeatTunePlayed(bool heard)
         return;
     m_repeatUnheardTold = true;
     if (m_repeatOptions.showErrorMessage)
-        m_showWarning(SoundText::busy, Warning::Busy);
+        m_showWarning(translated(SoundText::busy), Warning::Busy);
 }
 
 bool SoundPlayer::playFallbackTune(const QString& playTimes, const SoundOptions& options)

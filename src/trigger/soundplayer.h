@@ -10,9 +10,10 @@
 class SpeakerRepeat;
 
 namespace SoundText {
-inline const QString noSong = QStringLiteral("There has not chosen song. Play no sound.");
-inline const QString notFound = QStringLiteral(" not found. Play no sound.");
-inline const QString busy = QStringLiteral("Fail to play sound. MCI is busy.");
+inline const char* const noSong = QT_TRANSLATE_NOOP("SoundText", "There has not chosen song. Play no sound.");
+//: After the file name of the song.
+inline const char* const notFound = QT_TRANSLATE_NOOP("SoundText", " not found. Play no sound.");
+inline const char* const busy = QT_TRANSLATE_NOOP("SoundText", "Fail to play sound. MCI is busy.");
 } // namespace SoundText
 
 /// The options that decide how a song is played.

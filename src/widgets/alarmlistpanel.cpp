@@ -31,7 +31,7 @@ AlarmListPanel::AlarmListPanel(AlarmListModel& alarms, Dialogs& dialogs, QWidget
 
 void AlarmListPanel::createControls()
 {
-    lvMain = named(new QTreeView(this), "lvMain", QStringLiteral("Alarm events"));
+    lvMain = named(new QTreeView(this), "lvMain", tr("Alarm events"));
     lvMain->setModel(&m_alarms);
     lvMain->setRootIsDecorated(false);
     lvMain->setItemsExpandable(false);
@@ -48,17 +48,17 @@ void AlarmListPanel::createControls()
     for (int column = 0; column < ListedColumnCount; ++column)
         lvMain->setColumnWidth(column, listColumnWidths[column]);
 
-    sbLoad = speedButton("sbLoad", QStringLiteral("Load"), this);
-    btnSave = speedButton("btnSave", QStringLiteral("Save"), this);
-    btnEdit = named(new QPushButton(QStringLiteral("Edit"), this), "btnEdit", QStringLiteral("Edit"));
+    sbLoad = speedButton("sbLoad", tr("Load"), this);
+    btnSave = speedButton("btnSave", tr("Save"), this);
+    btnEdit = named(new QPushButton(tr("Edit"), this), "btnEdit", tr("Edit"));
     btnEdit->setCheckable(true);
     btnEdit->setFocusPolicy(Qt::NoFocus);
-    btnCopy = speedButton("btnCopy", QStringLiteral("Copy"), this);
-    btnDelete = speedButton("btnDelete", QStringLiteral("Delete"), this);
-    btnClearAll = named(new QPushButton(QStringLiteral("Clear"), this), "btnClearAll", QStringLiteral("Clear"));
+    btnCopy = speedButton("btnCopy", tr("Copy"), this);
+    btnDelete = speedButton("btnDelete", tr("Delete"), this);
+    btnClearAll = named(new QPushButton(tr("Clear"), this), "btnClearAll", tr("Clear"));
     for (QPushButton* button : {btnEdit, btnClearAll})
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    btnDisabledAll = hintButton("btnDisabledAll", QStringLiteral("Disabled all alarm events"), this);
+    btnDisabledAll = hintButton("btnDisabledAll", tr("Disabled all alarm events"), this);
     btnDisabledAll->setCheckable(true);
     btnDisabledAll->setFocusPolicy(Qt::NoFocus);
     btnDisabledAll->setIcon(style()->standardIcon(QStyle::SP_MediaPause));

@@ -5,12 +5,26 @@
 
 #include <QDateTime>
 
+namespace {
+const char* const chimeNames[] = {QT_TRANSLATE_NOOP("ChimeBox", "Quarter"), QT_TRANSLATE_NOOP("ChimeBox", "Half Hour"),
+                                  QT_TRANSLATE_NOOP("ChimeBox", "Top")};
+
+// The chime rules read the English names, whatever language the list shows.
+QString chimeText(const QComboBox& box)
+{
+    const int index = box.currentIndex();
+    return index >= 0 && index < int(std::size(chimeNames)) ? QString::fromLatin1(chimeNames[index])
+                                                            : box.currentText();
+}
+} // namespace
+
 ChimeBox::ChimeBox(Clock& clock, QWidget* parent)
     : DropDownComboBox(parent)
     , m_clock(clock)
 {
-    named(this, "cbChimeTime", QStringLiteral("Chime time"));
-    addItems({QStringLiteral("Quarter"), QStringLiteral("Half Hour"), QStringLiteral("Top")});
+    named(this, "cbChimeTime", tr("Chime time"));
+    for (const char* name : chimeNames)
+        addItem(tr(name));
     for (int minutes = 1; minutes <= 60; ++minutes)
         addItem(QString::number(minutes));
     setCurrentIndex(-1);
@@ -19,10 +33,10 @@ ChimeBox::ChimeBox(Clock& clock, QWidget* parent)
 
 void ChimeBox::cbChimeTimeChange()
 {
-    m_chime.selectionChanged(currentIndex(), currentText(), m_clock.now().time().minute());
+    m_chime.selectionChanged(currentIndex(), chimeText(*this), m_clock.now().time().minute());
 }
 
 bool ChimeBox::strikes(int minute, bool atExactMinute)
 {
-    return m_chime.check(currentIndex(), currentText(), isDroppedDown(), atExactMinute, minute);
+    return m_chime.check(currentIndex(), chimeText(*this), isDroppedDown(), atExactMinute, minute);
 }

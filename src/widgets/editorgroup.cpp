@@ -20,8 +20,8 @@
 #include <QToolButton>
 
 namespace {
-const QString newAlarmCaption = QStringLiteral("New Alarm :");
-const QString editingCaption = QStringLiteral("Editing :");
+const char* const newAlarmCaption = QT_TRANSLATE_NOOP("EditorGroup", "New Alarm :");
+const char* const editingCaption = QT_TRANSLATE_NOOP("EditorGroup", "Editing :");
 } // namespace
 
 EditorGroup::EditorGroup(Clock& clock, Dialogs& dialogs, const DateFormats& dates, QWidget* calendarHost,
@@ -60,29 +60,29 @@ void EditorGroup::stopWatchingControls()
 
 void EditorGroup::createControls(QWidget* calendarHost)
 {
-    lblMain = named(new QLabel(newAlarmCaption, this), "lblMain", newAlarmCaption);
+    lblMain = named(new QLabel(tr(newAlarmCaption), this), "lblMain", tr(newAlarmCaption));
     m_timeGrid = new TimeGridWidget(m_dialogs, this);
-    cbSchedule = named(new QComboBox(this), "cbSchedule", QStringLiteral("Schedule"));
-    cbSchedule->setToolTip(QStringLiteral("Schedule"));
-    cbPlayTimes = named(new QComboBox(this), "cbPlayTimes", QStringLiteral("Times of playing sound"));
-    cbPlayTimes->setToolTip(QStringLiteral("Times of playing sound"));
-    edRunPara = named(new QLineEdit(this), "edRunPara", QStringLiteral("Run this application and its parameters"));
-    edRunPara->setToolTip(QStringLiteral("Run this application and its parameters"));
+    cbSchedule = named(new QComboBox(this), "cbSchedule", tr("Schedule"));
+    cbSchedule->setToolTip(tr("Schedule"));
+    cbPlayTimes = named(new QComboBox(this), "cbPlayTimes", tr("Times of playing sound"));
+    cbPlayTimes->setToolTip(tr("Times of playing sound"));
+    edRunPara = named(new QLineEdit(this), "edRunPara", tr("Run this application and its parameters"));
+    edRunPara->setToolTip(tr("Run this application and its parameters"));
     edRunPara->setEnabled(false);
-    btnTestRunApp = hintButton("btnTestRunApp", QStringLiteral("Test"), this);
+    btnTestRunApp = hintButton("btnTestRunApp", tr("Test"), this);
     btnTestRunApp->setText(QStringLiteral("..."));
     btnTestRunApp->setEnabled(false);
     // The date itself is the label's accessible name; its purpose is the description.
     lblEffectiveDate = named(new QLabel(this), "lblEffectiveDate");
-    lblEffectiveDate->setAccessibleDescription(QStringLiteral("Effective date"));
+    lblEffectiveDate->setAccessibleDescription(tr("Effective date"));
     lblEffectiveDate->setAutoFillBackground(true);
     lblEffectiveDate->setTextFormat(Qt::PlainText);
     lblEffectiveDate->setCursor(Qt::PointingHandCursor);
-    btnAddMsg = named(new QPushButton(QStringLiteral("Add"), this), "btnAddMsg", QStringLiteral("Add with message"));
+    btnAddMsg = named(new QPushButton(tr("Add"), this), "btnAddMsg", tr("Add with message"));
     btnAddMsg->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     btnAddMsg->setLayoutDirection(Qt::RightToLeft);
-    btnAdd = named(new QPushButton(QStringLiteral("Add"), this), "btnAdd", QStringLiteral("Add"));
-    MonthCalendar1 = named(new QCalendarWidget(calendarHost), "MonthCalendar1", QStringLiteral("Effective date"));
+    btnAdd = named(new QPushButton(tr("Add"), this), "btnAdd", tr("Add"));
+    MonthCalendar1 = named(new QCalendarWidget(calendarHost), "MonthCalendar1", tr("Effective date"));
     MonthCalendar1->hide();
 }
 
@@ -186,7 +186,7 @@ void EditorGroup::clearRun()
 
 void EditorGroup::setEditing(bool editing)
 {
-    const QString& caption = editing ? editingCaption : newAlarmCaption;
+    const QString caption = tr(editing ? editingCaption : newAlarmCaption);
     lblMain->setText(caption);
     lblMain->setAccessibleName(caption);
 }
@@ -260,8 +260,8 @@ void EditorGroup::cbScheduleExit()
     if (!EditorRules::isRefusedOnExit(cbSchedule->currentText()))
         return;
     m_dialogs.beep();
-    m_dialogs.inform(QStringLiteral("This version does not support setting of \"Monthly\" or \"None Every\" "
-                                    "currently, please select other items."),
+    m_dialogs.inform(tr("This version does not support setting of \"Monthly\" or \"None Every\" "
+                        "currently, please select other items."),
                      window());
     cbSchedule->setCurrentIndex(0);
 }

@@ -15,17 +15,16 @@ const QString internalSpeaker = QStringLiteral("Internal Speaker");
 }
 
 SongBox::SongBox(const QString& programDir, QWidget* chimeBox, QWidget* parent)
-    : QGroupBox(QStringLiteral(" So&ng "), parent)
+    : QGroupBox(tr(" So&ng "), parent)
     , m_programDir(programDir)
-    , rbWave(named(new QRadioButton(QStringLiteral("Wave"), this), "rbWave", QStringLiteral("Wave")))
-    , rbInternalSpeaker(named(new QRadioButton(QStringLiteral("Int Speaker"), this), "rbInternalSpeaker",
-                              QStringLiteral("Int Speaker")))
-    , cbTestSongs(named(new DropDownComboBox(this), "cbTestSongs", QStringLiteral("Song")))
-    , btnTestSongs(hintButton("btnTestSongs", QStringLiteral("Play"), this))
-    , btnStop(hintButton("btnStop", QStringLiteral("Stop"), this))
-    , chkSnooze(named(new QCheckBox(QStringLiteral("Chime"), this), "chkSnooze", QStringLiteral("Chime")))
+    , rbWave(named(new QRadioButton(tr("Wave"), this), "rbWave", tr("Wave")))
+    , rbInternalSpeaker(named(new QRadioButton(tr("Int Speaker"), this), "rbInternalSpeaker", tr("Int Speaker")))
+    , cbTestSongs(named(new DropDownComboBox(this), "cbTestSongs", tr("Song")))
+    , btnTestSongs(hintButton("btnTestSongs", tr("Play"), this))
+    , btnStop(hintButton("btnStop", tr("Stop"), this))
+    , chkSnooze(named(new QCheckBox(tr("Chime"), this), "chkSnooze", tr("Chime")))
 {
-    named(this, "GroupBox1", QStringLiteral("Song"));
+    named(this, "GroupBox1", tr("Song"));
     btnTestSongs->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     btnStop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     layOutControls(chimeBox);

@@ -21,7 +21,7 @@ TimeGridWidget::TimeGridWidget(Dialogs& dialogs, QWidget* parent)
     , UpDown1(new UpDown(this))
 {
     sgTime->setObjectName(QStringLiteral("sgTime"));
-    sgTime->setAccessibleName(QStringLiteral("Time"));
+    sgTime->setAccessibleName(tr("Time"));
     sgTime->horizontalHeader()->hide();
     sgTime->horizontalHeader()->setMinimumSectionSize(1);
     sgTime->verticalHeader()->hide();
@@ -36,7 +36,7 @@ TimeGridWidget::TimeGridWidget(Dialogs& dialogs, QWidget* parent)
     gridFont.setPixelSize(13);
     sgTime->setFont(gridFont);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setAccessibleName(QStringLiteral("Up-down"));
+    UpDown1->setAccessibleName(tr("Up-down"));
     layOutCells();
 
     connect(sgTime, &QTableWidget::currentCellChanged, this,

@@ -20,8 +20,8 @@ UpDown::UpDown(QWidget* parent)
         arrow->setFixedSize(16, 11);
         layout->addWidget(arrow);
     }
-    m_up->setAccessibleName(QStringLiteral("Up"));
-    m_down->setAccessibleName(QStringLiteral("Down"));
+    m_up->setAccessibleName(tr("Up"));
+    m_down->setAccessibleName(tr("Down"));
     connect(m_up, &QToolButton::clicked, this, [this] { click(Button::Next); });
     connect(m_down, &QToolButton::clicked, this, [this] { click(Button::Previous); });
 }

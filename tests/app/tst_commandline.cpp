@@ -61,11 +61,19 @@ void TestCommandLine::platformForSession()
 void TestCommandLine::programAnswersWithoutStarting_data()
 {
     QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("answerStart");
     QTest::newRow("help") << "--help"
+                          << ""
                           << "Usage: zibac [options]\n";
     QTest::newRow("version") << "--version"
+                             << ""
                              << "zibac 2.2\n";
+    // Translated before any application object exists, Qt's own heading included.
+    QTest::newRow("help in German") << "--help"
+                                    << "de"
+                                    << "Aufruf: zibac [Optionen]\nZib Alarm Clock v2.2: ein Wecker mit "
+                                       "Erinnerungen.\n\nOptionen:\n";
 }
 
 // With no display at all, any window would end the program with an error: exit status 0 and a
@@ -79,6 +87,8 @@ void TestCommandLine::programAnswersWithoutStarting()
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(name);
     env.insert("HOME", home.path());
+    QFETCH(QString, language);
+    env.insert("LANGUAGE", language);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"})
         env.insert(name, home.path() + '/' + name);
     const QStringList programFolder = QDir(ZIB_PROGRAM_DIR).entryList(QDir::Files);
