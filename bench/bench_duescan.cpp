@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The due scan over long lists of which nothing is due: every row is examined and none fires.
 // Its budget is a millisecond for 10,000 rows, a small share of the main timer's 500 ms.
 #include "testevent.h"

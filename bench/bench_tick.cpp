@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one main-timer tick of the real main window, on fake platform services, with a
 // long list of which nothing is due: every row is examined and none fires.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25) # if(IN_LIST)
 # Folders of src/ are layers, lowest first; a file may include only its own folder and folders

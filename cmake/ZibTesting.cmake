@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zib_add_test(NAME <tst_name> SOURCES <files...> [LIBS <libs...>] [ENV <VAR=value...>] [LABELS <labels...>])
 # One Qt Test executable per unit, run offscreen in a C UTF-8 locale.
 function(zib_add_test)

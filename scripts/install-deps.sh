@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages of the groups named on the command line:
 #   run    what the program needs to run
 #   build  what building it needs

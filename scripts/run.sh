@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running need, builds an optimized program and starts it on your
 # desktop. Build folder: $ZIB_RUN_BUILD_DIR (default build-release/), apart from the test build.
 set -euo pipefail

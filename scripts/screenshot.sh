@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of each window (main window, settings, desktop clock, a message
 # window, the tray menu): the built program with a few sample alarms, on a private X display.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes the README's pictures of each window (run by screenshot.sh inside a private desktop).
 
     screenshots.py PROGRAM_DIR OUTPUT_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project's test command: installs what is missing, builds everything with warnings as
 # errors, runs every test tier (logic, windows, desktop), then all of them again in a build with
 # the address and undefined-behaviour sanitizers, and a short fuzzing run.

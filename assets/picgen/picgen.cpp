@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders one of our SVG drawings into a bitmap at a fixed size.
 // Usage: picgen <input.svg> <output.png|.jpg> <width>x<height> [--greyed]
 // --greyed draws the picture pale grey with a red slash across it (the "disabled" look).

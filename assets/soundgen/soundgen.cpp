@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesizes the program's own sounds as RIFF/WAVE files, 16-bit mono PCM.
 // Usage: soundgen <output folder>
 

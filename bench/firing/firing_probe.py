@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts zibac with events due every few seconds and prints, for each, the delay from the
 event's second to its message window being mapped on the display and to its first sound on
 the recorded sink (run by measure-firing.sh).

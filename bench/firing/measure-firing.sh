@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The delay from an event's second to its message window being mapped and to its first sound on
 # the recorded null sink, under Xvfb: zibac from a copy of its program folder with EVENTS events
 # GAP seconds apart, each with its own message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up measurements: the least a Qt program with our main window's shape
 // does before it shows: a main window with a tree view of the events file and three timers.
 // Usage: zibfloor [events file]

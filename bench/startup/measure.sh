@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak memory of zibac beside the floor program (bench/startup/floor.cpp),
 # both under Xvfb, zibac with a 1,000-line events file in a copy of its program folder.
 #

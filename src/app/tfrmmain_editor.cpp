@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alarm editor: composing an event, adding it and taking a row back in for editing.
 #include "alarms/alarmlistmodel.h"
 #include "alarms/editorrules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events file of the main window's list: writing it after every change, loading it with its
 // checks, report and backup.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The buttons under the alarm list: Load, Save, Copy, Delete, Clear and "Disabled all alarm events".
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the about box and the days view.
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"

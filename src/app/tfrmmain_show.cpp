@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's "Sh&ow": bring the desktop clock back.
 #include "app/tfrmmain.h"
 #include "clock/tsmallclock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The song box's choice is the program's: it is kept in the settings.
 #include "app/mainformsettings.h"
 #include "app/tfrmmain.h"

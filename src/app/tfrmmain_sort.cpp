@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click on a column header of the alarm list sorts its rows once.
 #include "alarms/alarmlistmodel.h"
 #include "alarms/sortkeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last steps of the main window's creation: the events file name, the first load and the
 // main timer; and the application's activation handler.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the tray: the start-up decision and the "Show icon in tray" switch.
 #include "app/tfrmmain.h"
 #include "platform/dialogs.h"

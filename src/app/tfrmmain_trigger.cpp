@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main timer of the main window: day change, chime, firing due events, the speaker repeat
 // and the title clock; sound playback and running an event's command.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "popups/daystext.h"
 
 QString DaysDisplayText(const QString& days)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 /// The snooze of a message window. It counts changes of the clock's minute, not elapsed

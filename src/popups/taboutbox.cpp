@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "popups/taboutbox.h"
 
 #include "core/programinfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "trigger/speakerrepeat.h"
 
 void SpeakerRepeat::tick(const std::function<void(int tune)>& playTune)

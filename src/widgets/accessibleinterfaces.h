@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 /// Puts the program's own accessibility interfaces in front of Qt's, once per process:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor as the user drives it: typing a time, adding, editing a row, the calendar.
 #include "alarms/alarmlistmodel.h"
 #include "alarms/eventline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save into a folder that refuses new files, killed at many moments: the next start must find
 // the old list or the new one, never a short one. The victim is this executable, saving in a loop.
 #include "alarms/eventsfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list buttons as the user presses them, checked on the list and on the file.
 #include "alarms/alarmlistmodel.h"
 #include "alarms/eventsfile.h"

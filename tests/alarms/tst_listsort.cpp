@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Header clicks on the alarm list, as the user makes them.
 #include "alarms/alarmlistmodel.h"
 #include "mainwindowfixture.h"

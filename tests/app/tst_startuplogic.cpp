@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window-free pieces of start-up: the first-run file name, the saved placement rules, the
 // list of wave songs and the word on a move to the data folder.
 #include "app/eventsfilename.h"

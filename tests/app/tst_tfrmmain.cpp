@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own behaviour: placement, column widths and list font kept across runs,
 // the song box, Exit, and the list written at every change the user makes.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the user meets it: one instance, the first-run prompt, the first load.
 #include "alarms/alarmlistmodel.h"
 #include "app/tfrmmain.h"

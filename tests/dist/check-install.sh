@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks what a desktop reads from it.
 #
 #   tests/dist/check-install.sh BUILD_DIR APP_ID

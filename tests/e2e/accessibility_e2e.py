@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader meets in the real program (run inside desktop-session.sh).
 
     accessibility_e2e.py PROGRAM_DIR

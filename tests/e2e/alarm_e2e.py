@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Alarms firing in the real program on a desktop (run inside desktop-session.sh).
 
     alarm_e2e.py CASE PROGRAM_DIR

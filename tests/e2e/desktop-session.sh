@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one command inside a private desktop: Xvfb, a session D-Bus with the accessibility bus,
 # the tray host wmsystemtray and, when the audio scripts are there, a PulseAudio null sink.
 # Everything it started is stopped when it ends, however it ends.

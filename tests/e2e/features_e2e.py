@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The about box, sorting and the days view of the real program (run inside desktop-session.sh).
 
     features_e2e.py CASE PROGRAM_DIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package's program on a desktop (run inside desktop-session.sh).
 
     package_e2e.py PACKAGE_DIR      (the folder that holds zibac_*.deb)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a desktop (run inside desktop-session.sh).
 
     startup_e2e.py CASE PROGRAM_DIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's tray icon in a real notification area (run inside desktop-session.sh).
 
     tray_e2e.py PROGRAM_DIR [late-host | sni-menu | sni-activate]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a Wayland compositor with no X server (run inside desktop-session.sh with
 ZIB_WAYLAND=1): the main window appears and an alarm's message window opens.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the events-line fuzzer with clang in build-fuzz/ and runs it for a bounded time
 # (default 30 s) from the kept seed corpus. Exits non-zero when the build fails or the
 # fuzzer finds a crash, a leak or undefined behaviour.

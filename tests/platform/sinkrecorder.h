@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Writes test clips and records what a sound server's null sink "test" plays, as 48 kHz mono

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays through a real audio server (the private PulseAudio null sink of the "pulse" test
 // fixture) and measures what its monitor records.
 #include "platform/audio/audioengine.h"

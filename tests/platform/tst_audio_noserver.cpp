@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without an audio server (PULSE_SERVER points nowhere) nothing may hang.
 #include "platform/audio/audioengine.h"
 #include "platform/audio/sndfilewaveplayer.h"

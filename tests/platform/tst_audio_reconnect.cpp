@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound comes back, in the same process and the same players, when the sound server starts
 // after them or restarts under them: PulseAudio, and PipeWire through its PulseAudio service. A
 // server that hangs is not waited for, and is used again when it goes on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message box: texts from the user or the events file are shown as they are typed.
 #include "platform/messageboxdialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its files: beside the executable, or in the user's data folder.
 #include "platform/programfolder.h"
 

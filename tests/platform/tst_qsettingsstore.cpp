@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on a real INI file in a private folder.
 #include "platform/qsettingsstore.h"
 

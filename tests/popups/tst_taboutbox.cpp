@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box from the main menu and the tray menu, on fakes.
 #include "mainwindowfixture.h"
 #include "popups/taboutbox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The days view: its text, and the double click on the alarm list that opens it.
 #include "alarms/alarmlistmodel.h"
 #include "mainwindowfixture.h"

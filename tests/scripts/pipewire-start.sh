@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts PipeWire with its PulseAudio service, on a private session bus, with a null sink named
 # "test" (monitor: test.monitor) as the default output.
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a private PulseAudio server with a null sink named "test" (monitor: test.monitor).
 #
 #   tests/scripts/pulse-start.sh DIR          start it; print the variables to export

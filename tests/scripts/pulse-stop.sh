@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Stops the PulseAudio server that pulse-start.sh started in DIR.
 dir=${1:?usage: pulse-stop.sh DIR}
 pidfile="$dir/runtime/pulse/pid"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ends the processes PID..., in that order: each is asked to end, and killed if it has not
 # within five seconds.
 for pid in "$@"; do

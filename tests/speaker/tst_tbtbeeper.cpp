@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "faketoneoutput.h"
 #include "platform/audio/speakertoneoutput.h"
 #include "speaker/tbtbeeper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray window with the three program windows on fakes: the start-up's tray decision, the
 // tray menu, and switching the icon from the settings window.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon against a recording notification area: tip, icon, menu, presses and removal.
 #include "faketrayiconhost.h"
 #include "tray/ttrayicon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main timer in the real main window with fake platform services: firing, sound, messages,
 // commands, the chime, the speaker repeat and the day change.
 #include "alarms/alarmlistmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader can read and do: the same handlers as the mouse, without waiting on boxes.
 #include "alarms/alarmlistmodel.h"
 #include "clock/tsmallclock.h"

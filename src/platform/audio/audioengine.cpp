@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio/audioengine.h"
 
 #include "platform/audio/pulseconnection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/xdgautostartentry.h"
 #include "core/programinfo.h"
 #include "platform/xdg/xdgfolders.h"
