@@ -358,6 +358,20 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
     </message>
 </context>
 <context>
+    <name>MissedAlarms</name>
+    <message>
+        <source>Missed while the program was not watching:</source>
+        <translation>Verpasst, während das Programm nicht gewacht hat:</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProcessCommandRunner</name>
     <message>
         <source>No program given</source>
@@ -371,8 +385,24 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
         <translation>%1 kann nicht nach %2 kopiert werden: %3</translation>
     </message>
     <message>
-        <source>%1 keeps your alarm list and songs in the folder %2, but cannot create it or write in it%3. Nothing was changed. Make the folder writable and start the program again.</source>
-        <translation>%1 bewahrt Ihre Alarmliste und Lieder im Ordner %2 auf, kann ihn aber nicht anlegen oder nicht hineinschreiben%3. Es wurde nichts verändert. Machen Sie den Ordner beschreibbar und starten Sie das Programm neu.</translation>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because it may not change the alarm list in its own folder %3.</source>
+        <translation>%1 bewahrt Ihre Alarmliste und Lieder jetzt im Ordner %2 auf, weil es die Alarmliste in seinem eigenen Ordner %3 nicht ändern darf.</translation>
+    </message>
+    <message>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because its own folder %3 holds none of its songs.</source>
+        <translation>%1 bewahrt Ihre Alarmliste und Lieder jetzt im Ordner %2 auf, weil sein eigener Ordner %3 keines seiner Lieder enthält.</translation>
+    </message>
+    <message>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because it may not add files to its own folder %3.</source>
+        <translation>%1 bewahrt Ihre Alarmliste und Lieder jetzt im Ordner %2 auf, weil es seinem eigenen Ordner %3 keine Dateien hinzufügen darf.</translation>
+    </message>
+    <message>
+        <source>Your alarm list %1 was copied there. The list in %2 stays as it was and is no longer changed.</source>
+        <translation>Ihre Alarmliste %1 wurde dorthin kopiert. Die Liste in %2 bleibt, wie sie war, und wird nicht mehr verändert.</translation>
+    </message>
+    <message>
+        <source>%1 keeps your alarm list and songs in the folder %2, but cannot create it or write in it%3. Make the folder writable and start the program again.</source>
+        <translation>%1 bewahrt Ihre Alarmliste und Lieder im Ordner %2 auf, kann ihn aber nicht anlegen oder nicht hineinschreiben%3. Machen Sie den Ordner beschreibbar und starten Sie das Programm neu.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +441,17 @@ Bitte prüfen Sie, bevor Sie weitermachen, die fehlerhaften Daten in der Datei u
     <message>
         <source>Chime</source>
         <translation>Gong</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>The sound output &quot;%1&quot; is muted: this alarm cannot be heard.</source>
+        <translation>Die Tonausgabe „%1“ ist stummgeschaltet: Dieser Alarm ist nicht zu hören.</translation>
+    </message>
+    <message>
+        <source>The sound output &quot;%1&quot; is at %2 % volume: this alarm can hardly be heard.</source>
+        <translation>Die Tonausgabe „%1“ steht auf %2 % Lautstärke: Dieser Alarm ist kaum zu hören.</translation>
     </message>
 </context>
 <context>

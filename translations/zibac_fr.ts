@@ -358,6 +358,20 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
     </message>
 </context>
 <context>
+    <name>MissedAlarms</name>
+    <message>
+        <source>Missed while the program was not watching:</source>
+        <translation>Manqué pendant que le programme ne veillait pas :</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProcessCommandRunner</name>
     <message>
         <source>No program given</source>
@@ -371,8 +385,24 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
         <translation>Impossible de copier %1 vers %2 : %3</translation>
     </message>
     <message>
-        <source>%1 keeps your alarm list and songs in the folder %2, but cannot create it or write in it%3. Nothing was changed. Make the folder writable and start the program again.</source>
-        <translation>%1 garde votre liste d&apos;alarmes et vos morceaux dans le dossier %2, mais ne peut ni le créer ni y écrire%3. Rien n&apos;a été modifié. Rendez le dossier accessible en écriture et relancez le programme.</translation>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because it may not change the alarm list in its own folder %3.</source>
+        <translation>%1 garde désormais votre liste d&apos;alarmes et vos morceaux dans le dossier %2, car il ne peut pas modifier la liste d&apos;alarmes de son propre dossier %3.</translation>
+    </message>
+    <message>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because its own folder %3 holds none of its songs.</source>
+        <translation>%1 garde désormais votre liste d&apos;alarmes et vos morceaux dans le dossier %2, car son propre dossier %3 ne contient aucun de ses morceaux.</translation>
+    </message>
+    <message>
+        <source>%1 now keeps your alarm list and songs in the folder %2, because it may not add files to its own folder %3.</source>
+        <translation>%1 garde désormais votre liste d&apos;alarmes et vos morceaux dans le dossier %2, car il ne peut pas ajouter de fichiers à son propre dossier %3.</translation>
+    </message>
+    <message>
+        <source>Your alarm list %1 was copied there. The list in %2 stays as it was and is no longer changed.</source>
+        <translation>Votre liste d&apos;alarmes %1 y a été copiée. La liste de %2 reste telle quelle et n&apos;est plus modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 keeps your alarm list and songs in the folder %2, but cannot create it or write in it%3. Make the folder writable and start the program again.</source>
+        <translation>%1 garde votre liste d&apos;alarmes et vos morceaux dans le dossier %2, mais ne peut ni le créer ni y écrire%3. Rendez le dossier accessible en écriture et relancez le programme.</translation>
     </message>
 </context>
 <context>
@@ -411,6 +441,17 @@ Avant de continuer, vérifiez les données incorrectes du fichier et toutes les 
     <message>
         <source>Chime</source>
         <translation>Carillon</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>The sound output &quot;%1&quot; is muted: this alarm cannot be heard.</source>
+        <translation>La sortie son « %1 » est coupée : cette alarme ne peut pas être entendue.</translation>
+    </message>
+    <message>
+        <source>The sound output &quot;%1&quot; is at %2 % volume: this alarm can hardly be heard.</source>
+        <translation>La sortie son « %1 » est à %2 % du volume : cette alarme s&apos;entend à peine.</translation>
     </message>
 </context>
 <context>
