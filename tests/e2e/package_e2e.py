@@ -13,6 +13,7 @@ import glob
 import os
 import subprocess
 import sys
+import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -54,7 +55,6 @@ def run(program, home, session):
     recording = os.path.join(session, "monitor.raw")
     recorder = subprocess.Popen(["parec", "-d", "test.monitor", "--latency-msec=10", "--format=s16le",
                                  f"--rate={RATE}", "--channels=1", recording])
-    recording_started = datetime.datetime.now()
     log = open(os.path.join(session, "zibac.log"), "w")
     process = subprocess.Popen([program], env=env, cwd=session, stdout=log, stderr=subprocess.STDOUT)
     try:
@@ -75,7 +75,9 @@ def run(program, home, session):
             f.write(f"evt*{due:%Y/%m/%d}*{due:%H:%M:%S}*On*NoShell*Once*None*Bell*-1*Time to wake up\r\n")
         node(app, "push button", "Load").queryAction().doAction(0)
         wait_for("the alarm's message window", lambda: find_text(app, "Time to wake up"), 20)
-        due_at = (due - recording_started).total_seconds()
+        # parec may join the sink seconds after its start: time the recording from its samples.
+        wait_for("the recorder", lambda: os.path.exists(recording) and os.path.getsize(recording) > 0, 10)
+        due_at = due.timestamp() - (time.time() - os.path.getsize(recording) / 2 / RATE)
         wait_for("the alarm's song on the sink", lambda: loudest(recording, due_at - 1) > 0.02, 10)
     finally:
         recorder.terminate()

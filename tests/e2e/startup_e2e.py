@@ -83,7 +83,7 @@ class Program:
 
 
 def visible_windows(pid, name):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", name],
+    found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name", name],
                            capture_output=True, text=True)
     return found.stdout.split()
 
