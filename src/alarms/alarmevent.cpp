@@ -3,8 +3,9 @@
 
 namespace {
 QString AlarmEvent::*const columnFields[AlarmColumnCount] = {
-    &AlarmEvent::playTimes, &AlarmEvent::dateTime, &AlarmEvent::schedule,     &AlarmEvent::message, &AlarmEvent::soundRun,
-    &AlarmEvent::date,      &AlarmEvent::time24,   &AlarmEvent::activeIgnore, &AlarmEvent::days,
+    &AlarmEvent::playTimes, &AlarmEvent::dateTime,     &AlarmEvent::schedule,
+    &AlarmEvent::message,   &AlarmEvent::soundRun,     &AlarmEvent::date,
+    &AlarmEvent::time24,    &AlarmEvent::activeIgnore, &AlarmEvent::days,
 };
 } // namespace
 

@@ -9,8 +9,7 @@ class FakeClock final : public Clock
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)))
         : m_now(std::move(start))
-    {
-    }
+    {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }
     void setTime(const QTime& time) { m_now.setTime(time); }
