@@ -62,6 +62,8 @@ def tray_icon_window(pid):
     return None
 
 
+# The tray menu has eight commands; a window shorter than this is not it.
+MENU_MIN_HEIGHT = 100
 # How long after the program the late tray host starts.
 LATE_HOST_SECONDS = 4
 
@@ -243,11 +245,21 @@ def xembed_menu(process):
     before = set(program_windows(process.pid))
     subprocess.run(["xdotool", "mousemove", "--window", icon, str(width // 2), str(height // 2), "click", "3"],
                    check=True)
-    menu = wait_for("the tray menu", lambda: set(program_windows(process.pid)) - before, 10).pop()
-    menu_x, menu_y, menu_width, menu_height = geometry(menu)
     _, icon_y, _, _ = geometry(icon)
-    check(menu_y <= icon_y <= menu_y + menu_height + height, "the menu did not open at the icon")
-    return menu_x, menu_y, menu_width, menu_height
+
+    def menus_at_icon():
+        # The icon's tooltip is a new window too: the menu is the tall one that opened at the icon.
+        found = []
+        for window in set(program_windows(process.pid)) - before:
+            try:
+                x, y, w, h = geometry(window)
+            except KeyError:  # gone again: a tooltip
+                continue
+            if h >= MENU_MIN_HEIGHT and y <= icon_y <= y + h + height:
+                found.append((x, y, w, h))
+        return found
+
+    return wait_for("the tray menu opened at the icon", menus_at_icon, 10)[0]
 
 
 # The alarm of sni-activate is due this long after the program's folder is made, and stays quiet
