@@ -193,10 +193,20 @@ def sni_menu(panel, process):
 
     before = panel_windows(panel)
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "3"], check=True)
-    shown = wait_for("the panel's menu", lambda: panel_windows(panel) - before, 10)
-    menu_x, menu_y, menu_width, menu_height = max((geometry(w) for w in shown), key=lambda g: g[2] * g[3])
-    check(menu_height > len(COMMANDS) * 15, f"the panel opened a {menu_width}x{menu_height} window, not the menu")
-    return menu_x, menu_y, menu_width, menu_height
+
+    def panel_menus():
+        # A new menu window may be mapped small and grown to its rows a moment later.
+        found = []
+        for window in panel_windows(panel) - before:
+            try:
+                x, y, w, h = geometry(window)
+            except KeyError:  # gone again
+                continue
+            if h > len(COMMANDS) * 15:
+                found.append((x, y, w, h))
+        return found
+
+    return wait_for("the panel's menu with every command", panel_menus, 10)[0]
 
 
 def sni_activate(program, process):
