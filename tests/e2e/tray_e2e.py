@@ -269,7 +269,13 @@ def xembed_menu(process):
                 found.append((x, y, w, h))
         return found
 
-    return wait_for("the tray menu opened at the icon", menus_at_icon, 10)[0]
+    # An icon that has only just docked may not take the first click yet; a user clicks again.
+    try:
+        return wait_for("the tray menu opened at the icon", menus_at_icon, 5)[0]
+    except Failure:
+        subprocess.run(["xdotool", "mousemove", "--window", icon, str(width // 2), str(height // 2), "click", "3"],
+                       check=True)
+        return wait_for("the tray menu opened at the icon", menus_at_icon, 10)[0]
 
 
 # The alarm of sni-activate is due this long after the program's folder is made, and stays quiet
