@@ -178,6 +178,8 @@ private:
     void ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture);
     void RunApplication(const QString& command);
     void showSoundWarning(const QString& text, SoundPlayer::Warning kind);
+    // Frames of the alarms' message windows still on screen; closed ones are forgotten.
+    QList<QRect> openMessageFrames();
     void ChimeCheck(int minute);
     /// The loader's context with the given moment standing for now.
     EventsLoadContext loadContext(const QString& lastCheckDate, const QString& lastCheckTime) const;
@@ -235,6 +237,6 @@ private:
     /// Today and the captions as the current sort began: one sort compares with one day.
     SortKeys::Context m_sortContext;
     QPointer<TAboutBox> m_aboutBox;
-    // The alarms' message windows still open; a sound warning is placed clear of them.
+    // The alarms' message windows; a sound warning is placed clear of those still open.
     QList<QPointer<TMsgOut>> m_messageWindows;
 };

@@ -117,11 +117,21 @@ void TfrmMain::ShowAlarmMessage(const AlarmEvent& event, const QIcon& picture)
         message->setPicture(picture.pixmap(32, 32));
     connect(message, &TMsgOut::remindRequested, this,
             [this](const QString& playTimes) { PlaySound(playTimes, m_songBox->song()); });
-    m_messageWindows.removeAll(nullptr);
     m_messageWindows.append(message);
     message->show();
     m_services.taskbar->show();
     message->repaint();
+}
+
+QList<QRect> TfrmMain::openMessageFrames()
+{
+    m_messageWindows.removeAll(nullptr);
+    QList<QRect> frames;
+    for (const QPointer<TMsgOut>& message : std::as_const(m_messageWindows)) {
+        if (message->isVisible())
+            frames.append(message->frameGeometry());
+    }
+    return frames;
 }
 
 void TfrmMain::RunApplication(const QString& command)
@@ -148,13 +158,7 @@ void TfrmMain::showSoundWarning(const QString& text, SoundPlayer::Warning kind)
         m_services.taskbar->show();
     auto* warning = new TWarning(&m_clock);
     warning->setText(text);
-    m_messageWindows.removeAll(nullptr);
-    QList<QRect> messages;
-    for (const QPointer<TMsgOut>& message : std::as_const(m_messageWindows)) {
-        if (message->isVisible())
-            messages.append(message->frameGeometry());
-    }
-    moveClearOf(*warning, messages);
+    moveClearOf(*warning, openMessageFrames());
     warning->show();
     if (kind != SoundPlayer::Warning::Missing)
         warning->makeTopmost();
